@@ -1,0 +1,11 @@
+// Start-up of the game.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QMainWindow window;
+  window.setWindowTitle(QStringLiteral("Кварнель"));
+  window.show();
+  return app.exec();
+}
