@@ -1,0 +1,92 @@
+// The maze generator.
+#include "core/maze_generator.h"
+
+#include "core/direction_orders.h"
+
+#include <algorithm>
+
+namespace kvarnel {
+
+AdditiveGenerator::AdditiveGenerator(const SeedDigits& mixedDigits) {
+  for (std::size_t k = 0; k < state_.size(); ++k) state_[k] = mixedDigits[k] + 1;
+}
+
+int AdditiveGenerator::draw() {
+  int t = state_[0];
+  for (std::size_t k = 1; k < state_.size(); ++k) {
+    state_[k - 1] = state_[k];
+    t += state_[k];
+    if (t >= 29) t -= 29;
+  }
+  state_[7] = t;
+  return t;
+}
+
+int AdditiveGenerator::wideDraw() {
+  const int a = draw();
+  const int b = draw();
+  const int c = draw();
+  return (a * 29 + b) * 29 + c;
+}
+
+int AdditiveGenerator::orderDraw() {
+  int order = draw();
+  while (order >= directionOrders) order = draw();
+  return order;
+}
+
+GridPoint startRoomOf(AdditiveGenerator& random, const MazeState& maze) {
+  const int x = 2 * (random.wideDraw() % maze.roomsAcross) + 1;
+  const int y = 2 * (random.wideDraw() % maze.roomsDown) + 1;
+  return {x, y};
+}
+
+void GenerateMaze(MazeState& maze, const SeedDigits& mixedDigits) {
+  AdditiveGenerator random(mixedDigits);
+  std::fill(maze.mazeGrid.begin(), maze.mazeGrid.end(), cellWall);
+
+  auto [x, y] = startRoomOf(random, maze);
+  maze.cell(x, y) = cellOpen;
+  int top = -1;
+
+  for (;;) {
+    // Entering a room: a fresh order, tried from its first slot.
+    int k = 0;
+    int p = random.orderDraw();
+    int nx = 0;
+    int ny = 0;
+    bool found = false;
+    for (;;) {
+      for (; k < directionSlots; ++k) {
+        const Step s = dirOrder[p][k];
+        nx = x + 2 * s.dx;
+        ny = y + 2 * s.dy;
+        if (nx > 0 && nx <= maze.gridMaxX && ny > 0 && ny <= maze.gridMaxY &&
+            maze.cell(nx, ny) == cellWall) {
+          found = true;
+          break;
+        }
+      }
+      if (found || top < 0) break;
+      // Step back into the room we came from and resume its order at the next slot.
+      const PathRecord back = maze.pathStack[static_cast<std::size_t>(top--)];
+      k = back.slot;
+      p = back.order;
+      x -= 2 * dirOrder[p][k].dx;
+      y -= 2 * dirOrder[p][k].dy;
+      ++k;
+    }
+    if (!found) break;
+    maze.pathStack[static_cast<std::size_t>(++top)] = {static_cast<std::uint8_t>(k),
+                                                       static_cast<std::int16_t>(p)};
+    maze.cell(nx, ny) = cellOpen;
+    maze.cell((x + nx) / 2, (y + ny) / 2) = cellOpen;
+    x = nx;
+    y = ny;
+  }
+
+  maze.cell(1, 0) = cellPath;
+  maze.cell(maze.gridMaxX - 1, maze.gridMaxY) = cellOpen;
+}
+
+} // namespace kvarnel

@@ -1,0 +1,42 @@
+// The path search: depth first, one cell at a time, over direction order 0.
+#include "core/path_search.h"
+
+#include "core/direction_orders.h"
+
+namespace kvarnel {
+
+void MarkSolutionPath(MazeState& maze) {
+  constexpr auto& base = dirOrder[0];
+  int x = 1;
+  int y = 1;
+  maze.cell(x, y) = cellPath;
+  int top = -1;
+  int k = 0;
+  for (;;) {
+    while (k < directionSlots && maze.cell(x + base[k].dx, y + base[k].dy) != cellOpen) ++k;
+    if (k == directionSlots) {
+      // Dead end: unmark this room and the opening behind it, go back a room, try its next slot.
+      if (top < 0) return; // cannot happen in a generated maze: the exit is always reachable
+      k = maze.pathStack[static_cast<std::size_t>(top--)].slot;
+      maze.cell(x, y) = cellOpen;
+      x -= base[k].dx;
+      y -= base[k].dy;
+      maze.cell(x, y) = cellOpen;
+      x -= base[k].dx;
+      y -= base[k].dy;
+      ++k;
+      continue;
+    }
+    const int nx = x + base[k].dx;
+    const int ny = y + base[k].dy;
+    maze.cell(nx, ny) = cellPath;
+    if (ny + base[k].dy > maze.gridMaxY) return; // the exit opening
+    maze.pathStack[static_cast<std::size_t>(++top)].slot = static_cast<std::uint8_t>(k);
+    x = nx + base[k].dx;
+    y = ny + base[k].dy;
+    maze.cell(x, y) = cellPath;
+    k = 0;
+  }
+}
+
+} // namespace kvarnel
