@@ -1,0 +1,200 @@
+// The maze file: composing, parsing, and the safe write and bounded read.
+#include "files/maze_file_format.h"
+
+#include "core/size_limits.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace kvarnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view header = "[labirint]";
+constexpr std::string_view lineEnd = "\r\n";
+
+// The largest file the game can write is well below this: header and numbers, and a grid line
+// of at most (2 * 16383 + 1) * 5 cells. Reading stops here whatever the file holds.
+constexpr std::size_t readLimit = 1 << 20;
+
+void appendNumberField(std::string& text, std::int32_t value) {
+  if (value >= 0) text += ' ';
+  text += std::to_string(value);
+  text += lineEnd;
+}
+
+// Splits off the next line (without its CR LF or LF); nothing when no bytes are left.
+std::optional<std::string_view> nextLine(std::string_view& rest) {
+  if (rest.empty()) return std::nullopt;
+  const std::size_t end = rest.find('\n');
+  std::string_view line = rest.substr(0, end);
+  rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// A number line: blanks, an optional minus sign, digits, and blanks after them.
+std::optional<std::int32_t> numberField(std::string_view line) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (error != std::errc{} || end != line.data() + line.size()) return std::nullopt;
+  return value;
+}
+
+bool hasOwnerWrite(const fs::path& path) {
+  std::error_code ec;
+  const auto perms = fs::status(path, ec).permissions();
+  return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
+}
+
+bool isAccessError(int error) {
+  return error == EACCES || error == EPERM || error == EROFS || error == EISDIR;
+}
+
+} // namespace
+
+std::string composeMazeFile(const MazeState& maze) {
+  std::string text;
+  text.reserve(64 + maze.mazeGrid.size());
+  text += header;
+  text += lineEnd;
+  for (std::int32_t value : {maze.mazeWidth, maze.mazeHeight, maze.heroCol, maze.heroRow,
+                             maze.gridMaxX, maze.gridMaxY})
+    appendNumberField(text, value);
+  for (std::uint8_t code : maze.mazeGrid) {
+    // Codes are single digits; anything larger would break the one-character-per-cell rule.
+    text += static_cast<char>('0' + (code <= 9 ? code : 0));
+  }
+  text += lineEnd;
+  return text;
+}
+
+MazeFileResult parseMazeFile(std::string_view bytes, MazeState& maze) {
+  std::string_view rest = bytes;
+  if (nextLine(rest).value_or(std::string_view{}) != header) return MazeFileResult::NotMazeFile;
+
+  std::array<std::int32_t, 6> numbers{};
+  for (std::int32_t& number : numbers) {
+    const auto line = nextLine(rest);
+    const auto value = line ? numberField(*line) : std::nullopt;
+    if (!value) return MazeFileResult::NotMazeFile;
+    number = *value;
+  }
+  const auto [width, height, heroCol, heroRow, gridMaxX, gridMaxY] = numbers;
+  if (!mazeSizeFits(width, height) || gridMaxX != 2 * width || gridMaxY != 2 * height ||
+      heroCol < 0 || heroCol >= width || heroRow < 0 || heroRow >= height)
+    return MazeFileResult::NotMazeFile;
+
+  // The grid line is read leniently: cells past its end are walls, non-digits are walls.
+  const std::string_view gridText = nextLine(rest).value_or(std::string_view{});
+  std::vector<std::uint8_t> grid(static_cast<std::size_t>(gridMaxX + 1) *
+                                     static_cast<std::size_t>(gridMaxY + 1),
+                                 cellWall);
+  const std::size_t given = std::min(grid.size(), gridText.size());
+  for (std::size_t k = 0; k < given; ++k) {
+    const char c = gridText[k];
+    grid[k] = c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0')
+                                     : std::uint8_t{cellWall};
+  }
+
+  maze.mazeWidth = width;
+  maze.mazeHeight = height;
+  maze.heroCol = heroCol;
+  maze.heroRow = heroRow;
+  maze.gridMaxX = gridMaxX;
+  maze.gridMaxY = gridMaxY;
+  maze.mazeGrid = std::move(grid);
+  maze.roomsAcross = width;
+  maze.roomsDown = height;
+  return MazeFileResult::Ok;
+}
+
+MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
+  const fs::path target(path);
+  std::error_code ec;
+  const fs::file_status status = fs::status(target, ec);
+  if (fs::is_directory(status)) return MazeFileResult::WriteProtected;
+  const bool exists = fs::exists(status);
+  if (exists && !hasOwnerWrite(target)) return MazeFileResult::WriteProtected;
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  if (target.filename().empty() || !fs::is_directory(folder, ec))
+    return MazeFileResult::CannotSave;
+  if (!hasOwnerWrite(folder)) return MazeFileResult::WriteProtected;
+
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return isAccessError(errno) ? MazeFileResult::WriteProtected : MazeFileResult::CannotSave;
+
+  struct stat old{};
+  const mode_t mode = exists && ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  const std::string text = composeMazeFile(maze);
+  bool ok = fchmod(fd, mode) == 0;
+  for (std::size_t written = 0; ok && written < text.size();) {
+    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) written += static_cast<std::size_t>(n);
+  }
+  ok = ok && fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  int renameError = 0;
+  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+    renameError = errno;
+    ok = false;
+  }
+  if (!ok) {
+    std::remove(temp.c_str());
+    return isAccessError(renameError) ? MazeFileResult::WriteProtected : MazeFileResult::CannotSave;
+  }
+  return MazeFileResult::Ok;
+}
+
+MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
+  const fs::path source(path);
+  std::error_code ec;
+  const fs::file_status status = fs::status(source, ec);
+  if (!fs::exists(status)) {
+    fs::path folder = source.parent_path();
+    if (folder.empty()) folder = ".";
+    return fs::is_directory(folder, ec) ? MazeFileResult::NotFound : MazeFileResult::CannotOpen;
+  }
+  if (!fs::is_regular_file(status)) return MazeFileResult::CannotOpen;
+  std::ifstream in(source, std::ios::binary);
+  if (!in) return MazeFileResult::CannotOpen;
+  const std::uintmax_t size = fs::file_size(source, ec);
+  std::string bytes(ec ? readLimit : static_cast<std::size_t>(std::min<std::uintmax_t>(size, readLimit)), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) return MazeFileResult::CannotOpen;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return parseMazeFile(bytes, maze);
+}
+
+std::string MazeFileMessage(MazeFileResult result, const std::string& path) {
+  std::string_view ending;
+  switch (result) {
+  case MazeFileResult::NotFound: ending = "не найден."; break;
+  case MazeFileResult::CannotOpen: ending = "открыть не возможно."; break;
+  case MazeFileResult::NotMazeFile: ending = "не подходит к программе."; break;
+  case MazeFileResult::WriteProtected: ending = "защищён от записи."; break;
+  case MazeFileResult::CannotSave: ending = "сохранить не возможно."; break;
+  case MazeFileResult::Ok: return {};
+  }
+  return "Файл \"" + path + "\" " + std::string(ending);
+}
+
+} // namespace kvarnel

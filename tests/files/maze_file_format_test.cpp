@@ -1,0 +1,210 @@
+// The maze file: exact bytes, round trips, every result and message, and hostile files.
+#include "core/maze_checks.h"
+#include "core/new_maze.h"
+#include "files/maze_file_format.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace kvarnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+MazeState newMaze(int w, int h, const char* seed = " 45296.17") {
+  MazeState maze;
+  maze.mazeWidth = w;
+  maze.mazeHeight = h;
+  EXPECT_TRUE(startNewMaze(maze, seed));
+  return maze;
+}
+
+class MazeFileTest : public ::testing::Test {
+protected:
+  fs::path dir;
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("kvarnel-mazefile-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir);
+  }
+  std::string path(const std::string& name) const { return (dir / name).string(); }
+  static void put(const std::string& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
+  static std::string get(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+};
+
+TEST_F(MazeFileTest, TwoByTwoIsSixtyThreeBytesOfCrLfLines) {
+  const MazeState maze = newMaze(2, 2);
+  const std::string text = composeMazeFile(maze);
+  ASSERT_EQ(text.size(), 63u);
+  EXPECT_EQ(text.substr(0, 36), "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4\r\n");
+  EXPECT_EQ(text.substr(61), "\r\n");
+  // The first 2H + 1 grid characters are the left border column.
+  EXPECT_EQ(text.substr(36, 5), "00000");
+}
+
+TEST_F(MazeFileTest, NumberFieldsAndCellOrder) {
+  MazeState maze = newMaze(3, 2);
+  maze.heroCol = 2;
+  maze.heroRow = 1;
+  maze.cell(3, 0) = 7; // column 3, top cell: the 4 * 5 + 1st grid character
+  const std::string text = composeMazeFile(maze);
+  EXPECT_NE(text.find("\r\n 6\r\n 4\r\n"), std::string::npos);
+  const std::size_t grid = text.find(" 4\r\n") + 4;
+  EXPECT_EQ(text[grid + 3 * 5], '7');
+}
+
+TEST_F(MazeFileTest, RoundTripsEveryMazeTheGameMakes) {
+  for (auto [w, h] : {std::pair{2, 2}, {6, 4}, {181, 181}, {16383, 2}, {2, 16383}}) {
+    MazeState maze = newMaze(w, h);
+    maze.heroCol = w - 1;
+    maze.heroRow = h / 2;
+    ASSERT_EQ(WriteMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
+    MazeState back;
+    ASSERT_EQ(ReadMazeFile(back, path("m.lbr")), MazeFileResult::Ok);
+    EXPECT_EQ(back.mazeWidth, w);
+    EXPECT_EQ(back.mazeHeight, h);
+    EXPECT_EQ(back.heroCol, maze.heroCol);
+    EXPECT_EQ(back.heroRow, maze.heroRow);
+    EXPECT_EQ(back.gridMaxX, 2 * w);
+    EXPECT_EQ(back.gridMaxY, 2 * h);
+    EXPECT_EQ(back.roomsAcross, w);
+    EXPECT_EQ(back.roomsDown, h);
+    EXPECT_EQ(back.mazeGrid, maze.mazeGrid);
+    back.roomCount = maze.roomCount;
+    EXPECT_EQ(testing::finishedMazeFault(back), "");
+  }
+}
+
+TEST_F(MazeFileTest, LenientGridLine) {
+  const std::string head = "[labirint]\r\n 2\r\n 2\r\n 1\r\n 1\r\n 4\r\n 4\r\n";
+  MazeState maze;
+  // Short: the rest are walls. Non-digits are walls. Extra characters and lines are ignored.
+  ASSERT_EQ(parseMazeFile(head + "0000001x 2\r\n", maze), MazeFileResult::Ok);
+  EXPECT_EQ(maze.cell(1, 1), 1);
+  EXPECT_EQ(maze.cell(1, 2), 0);
+  EXPECT_EQ(maze.cell(1, 3), 0);
+  EXPECT_EQ(maze.cell(1, 4), 2);
+  EXPECT_EQ(maze.cell(4, 4), 0);
+  ASSERT_EQ(parseMazeFile(head + std::string(25, '9') + "12345\r\nmore\r\n", maze), MazeFileResult::Ok);
+  EXPECT_EQ(maze.cell(4, 4), 9);
+  // LF-only line ends, no final line end, a missing grid line.
+  ASSERT_EQ(parseMazeFile("[labirint]\n 2\n 2\n 0\n 0\n 4\n 4\n" + std::string(25, '2'), maze),
+            MazeFileResult::Ok);
+  EXPECT_EQ(maze.cell(0, 0), 2);
+  ASSERT_EQ(parseMazeFile(head, maze), MazeFileResult::Ok);
+  EXPECT_EQ(maze.cell(1, 1), 0);
+  EXPECT_EQ(maze.heroCol, 1);
+}
+
+TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
+  const MazeState inPlay = newMaze(4, 4);
+  const std::string grid = "\r\n" + std::string(25, '1') + "\r\n";
+  const struct {
+    const char* why;
+    std::string bytes;
+  } rows[] = {
+      {"empty", ""},
+      {"header case", "[Labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"header brackets", "labirint\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"binary", std::string("\x89PNG\r\n\x1a\n\0\0", 10)},
+      {"missing numbers", "[labirint]\r\n 2\r\n 2\r\n 0\r\n"},
+      {"not a number", "[labirint]\r\n 2\r\n two\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"number with junk", "[labirint]\r\n 2\r\n 2x\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"empty number line", "[labirint]\r\n\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"huge number", "[labirint]\r\n 99999999999\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"size 1", "[labirint]\r\n 1\r\n 2\r\n 0\r\n 0\r\n 2\r\n 4" + grid},
+      {"negative size", "[labirint]\r\n-2\r\n 2\r\n 0\r\n 0\r\n-4\r\n 4" + grid},
+      {"too many rooms", "[labirint]\r\n 200\r\n 200\r\n 0\r\n 0\r\n 400\r\n 400" + grid},
+      {"side too long", "[labirint]\r\n 16384\r\n 2\r\n 0\r\n 0\r\n 32768\r\n 4" + grid},
+      {"bounds not twice", "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 5\r\n 4" + grid},
+      {"hero right of maze", "[labirint]\r\n 2\r\n 2\r\n 2\r\n 0\r\n 4\r\n 4" + grid},
+      {"hero above maze", "[labirint]\r\n 2\r\n 2\r\n 0\r\n-1\r\n 4\r\n 4" + grid},
+  };
+  for (const auto& row : rows) {
+    MazeState maze = inPlay;
+    put(path("bad.lbr"), row.bytes);
+    EXPECT_EQ(ReadMazeFile(maze, path("bad.lbr")), MazeFileResult::NotMazeFile) << row.why;
+    EXPECT_EQ(maze.mazeGrid, inPlay.mazeGrid) << row.why;
+    EXPECT_EQ(maze.mazeWidth, inPlay.mazeWidth) << row.why;
+    EXPECT_EQ(maze.gridMaxX, inPlay.gridMaxX) << row.why;
+  }
+}
+
+TEST_F(MazeFileTest, HugeGridLineReadsOnlyWhatTheGridNeeds) {
+  put(path("big.lbr"), "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4\r\n" +
+                           std::string(50u << 20, '2') + "\r\n");
+  MazeState maze;
+  ASSERT_EQ(ReadMazeFile(maze, path("big.lbr")), MazeFileResult::Ok);
+  EXPECT_EQ(maze.mazeGrid.size(), 25u);
+}
+
+TEST_F(MazeFileTest, ReadFailuresAndTheirMessages) {
+  MazeState maze = newMaze(3, 3);
+  const MazeState before = maze;
+  EXPECT_EQ(ReadMazeFile(maze, path("none.lbr")), MazeFileResult::NotFound);
+  EXPECT_EQ(ReadMazeFile(maze, path("no-folder/none.lbr")), MazeFileResult::CannotOpen);
+  fs::create_directory(path("folder.lbr"));
+  EXPECT_EQ(ReadMazeFile(maze, path("folder.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(maze.mazeGrid, before.mazeGrid);
+
+  const std::string p = "/игры/a.lbr";
+  EXPECT_EQ(MazeFileMessage(MazeFileResult::NotFound, p), "Файл \"/игры/a.lbr\" не найден.");
+  EXPECT_EQ(MazeFileMessage(MazeFileResult::CannotOpen, p), "Файл \"/игры/a.lbr\" открыть не возможно.");
+  EXPECT_EQ(MazeFileMessage(MazeFileResult::NotMazeFile, p), "Файл \"/игры/a.lbr\" не подходит к программе.");
+  EXPECT_EQ(MazeFileMessage(MazeFileResult::WriteProtected, p), "Файл \"/игры/a.lbr\" защищён от записи.");
+  EXPECT_EQ(MazeFileMessage(MazeFileResult::CannotSave, p), "Файл \"/игры/a.lbr\" сохранить не возможно.");
+}
+
+TEST_F(MazeFileTest, WriteFailuresKeepTheOldFile) {
+  const MazeState maze = newMaze(3, 3);
+  // A read-only target keeps its content.
+  put(path("ro.lbr"), "old");
+  fs::permissions(path("ro.lbr"), fs::perms::owner_read);
+  EXPECT_EQ(WriteMazeFile(maze, path("ro.lbr")), MazeFileResult::WriteProtected);
+  EXPECT_EQ(get(path("ro.lbr")), "old");
+  // A folder of that name, and a read-only folder.
+  fs::create_directory(path("dir.lbr"));
+  EXPECT_EQ(WriteMazeFile(maze, path("dir.lbr")), MazeFileResult::WriteProtected);
+  fs::create_directory(path("locked"));
+  fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(WriteMazeFile(maze, path("locked/m.lbr")), MazeFileResult::WriteProtected);
+  // A missing folder.
+  EXPECT_EQ(WriteMazeFile(maze, path("missing/m.lbr")), MazeFileResult::CannotSave);
+  // Nothing is left behind but what was there.
+  std::size_t entries = 0;
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 3u);
+}
+
+TEST_F(MazeFileTest, FolderThatRefusesNewFilesIsNotOk) {
+  // /proc takes no new files: the temporary cannot be made, and the write is not reported Ok.
+  const MazeState maze = newMaze(3, 3);
+  EXPECT_EQ(WriteMazeFile(maze, "/proc/kvarnel-test.lbr"), MazeFileResult::WriteProtected);
+}
+
+TEST_F(MazeFileTest, OverwriteReplacesTheWholeFileAndKeepsItsMode) {
+  put(path("m.lbr"), std::string(1000, 'x'));
+  fs::permissions(path("m.lbr"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const MazeState maze = newMaze(2, 2);
+  ASSERT_EQ(WriteMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
+  EXPECT_EQ(get(path("m.lbr")), composeMazeFile(maze));
+  EXPECT_EQ(fs::status(path("m.lbr")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+} // namespace
+} // namespace kvarnel

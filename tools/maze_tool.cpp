@@ -1,0 +1,159 @@
+// The commands of kvarnel-maze: generate and read.
+#include "maze_tool.h"
+
+#include "core/clock.h"
+#include "core/new_maze.h"
+#include "core/seed.h"
+#include "core/size_limits.h"
+#include "files/maze_file_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <ostream>
+
+namespace kvarnel {
+namespace {
+
+constexpr const char* usage = R"(Usage:
+  kvarnel-maze generate W H [--seed-text TEXT | --seconds S] [-o FILE]
+      Writes the maze file the game would save right after starting a new game of
+      W x H rooms, with the hero in room (0, 0). --seed-text gives the seed text itself
+      (e.g. ' 45296.17'); --seconds the time of day in seconds since midnight from which
+      the game makes it. With neither, the clock is used as in the game.
+      Sizes: each side 2 to 16383 rooms, at most 32767 rooms in all.
+  kvarnel-maze read FILE [-o OUT]
+      Reads FILE as the game does and writes it back as the game would save it.
+      Exits 1 with the game's message when the file cannot be read.
+  kvarnel-maze --help
+      Shows this text.
+
+Output goes to standard output unless -o names a file.
+Exit codes: 0 done, 1 a maze file could not be read or written, 2 bad arguments.
+)";
+
+struct Failure {
+  int code;
+  std::string message;
+};
+
+std::optional<long long> wholeNumber(const std::string& text) {
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// Writes a maze to the named file, or its bytes to out.
+int emit(const MazeState& maze, const std::optional<std::string>& outFile, std::ostream& out,
+         std::ostream& err) {
+  if (!outFile) {
+    out << composeMazeFile(maze);
+    out.flush();
+    return out ? 0 : 1;
+  }
+  const MazeFileResult result = WriteMazeFile(maze, *outFile);
+  if (result == MazeFileResult::Ok) return 0;
+  err << MazeFileMessage(result, *outFile) << '\n';
+  return 1;
+}
+
+int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             Clock& clock) {
+  std::vector<std::string> sizes;
+  std::optional<std::string> seedText, seconds, outFile;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::optional<std::string>& slot) {
+      if (i + 1 >= args.size() || slot) return false;
+      slot = args[++i];
+      return true;
+    };
+    if (a == "--seed-text" || a == "--seconds" || a == "-o") {
+      if (!value(a == "--seed-text" ? seedText : a == "--seconds" ? seconds : outFile)) {
+        err << "kvarnel-maze: " << a << " needs one value\n";
+        return 2;
+      }
+    } else if (sizes.size() < 2 && !a.starts_with("-")) {
+      sizes.push_back(a);
+    } else {
+      err << "kvarnel-maze: unexpected argument '" << a << "' (see --help)\n";
+      return 2;
+    }
+  }
+  if (sizes.size() != 2 || (seedText && seconds)) {
+    err << "kvarnel-maze: generate takes W H and at most one of --seed-text and --seconds\n";
+    return 2;
+  }
+  const auto width = wholeNumber(sizes[0]);
+  const auto height = wholeNumber(sizes[1]);
+  if (!width || !height || !mazeSizeFits(*width, *height)) {
+    err << "kvarnel-maze: a maze is 2 to " << maxRoomsPerSide << " rooms a side and at most "
+        << maxRoomCount << " rooms in all\n";
+    return 2;
+  }
+  std::string text;
+  if (seedText) {
+    text = *seedText;
+  } else if (seconds) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(seconds->data(), seconds->data() + seconds->size(), value);
+    if (error != std::errc{} || end != seconds->data() + seconds->size() || !std::isfinite(value)) {
+      err << "kvarnel-maze: --seconds needs a number of seconds since midnight\n";
+      return 2;
+    }
+    text = seedTextOf(static_cast<float>(value));
+  } else {
+    text = seedTextOf(static_cast<float>(clock.secondsSinceMidnight()));
+  }
+  MazeState maze;
+  maze.mazeWidth = static_cast<std::int32_t>(*width);
+  maze.mazeHeight = static_cast<std::int32_t>(*height);
+  startNewMaze(maze, text);
+  return emit(maze, outFile, out, err);
+}
+
+int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::optional<std::string> file, outFile;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "-o" && i + 1 < args.size() && !outFile) {
+      outFile = args[++i];
+    } else if (!file && !args[i].starts_with("-")) {
+      file = args[i];
+    } else {
+      err << "kvarnel-maze: unexpected argument '" << args[i] << "' (see --help)\n";
+      return 2;
+    }
+  }
+  if (!file) {
+    err << "kvarnel-maze: read takes FILE (see --help)\n";
+    return 2;
+  }
+  MazeState maze;
+  const MazeFileResult result = ReadMazeFile(maze, *file);
+  if (result != MazeFileResult::Ok) {
+    err << MazeFileMessage(result, *file) << '\n';
+    return 1;
+  }
+  return emit(maze, outFile, out, err);
+}
+
+} // namespace
+
+int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                Clock& clock) {
+  if (args.empty()) {
+    err << "kvarnel-maze: no command (see --help)\n";
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    out << usage;
+    return 0;
+  }
+  if (args[0] == "generate") return generate(args, out, err, clock);
+  if (args[0] == "read") return read(args, out, err);
+  err << "kvarnel-maze: unknown command '" << args[0] << "' (see --help)\n";
+  return 2;
+}
+
+} // namespace kvarnel
