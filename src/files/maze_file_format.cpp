@@ -2,16 +2,11 @@
 #include "files/maze_file_format.h"
 
 #include "core/size_limits.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/atomic_file.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -53,16 +48,6 @@ std::optional<std::int32_t> numberField(std::string_view line) {
   const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
   if (error != std::errc{} || end != line.data() + line.size()) return std::nullopt;
   return value;
-}
-
-bool hasOwnerWrite(const fs::path& path) {
-  std::error_code ec;
-  const auto perms = fs::status(path, ec).permissions();
-  return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
-}
-
-bool isAccessError(int error) {
-  return error == EACCES || error == EPERM || error == EROFS || error == EISDIR;
 }
 
 } // namespace
@@ -124,44 +109,12 @@ MazeFileResult parseMazeFile(std::string_view bytes, MazeState& maze) {
 }
 
 MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
-  const fs::path target(path);
-  std::error_code ec;
-  const fs::file_status status = fs::status(target, ec);
-  if (fs::is_directory(status)) return MazeFileResult::WriteProtected;
-  const bool exists = fs::exists(status);
-  if (exists && !hasOwnerWrite(target)) return MazeFileResult::WriteProtected;
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  if (target.filename().empty() || !fs::is_directory(folder, ec))
-    return MazeFileResult::CannotSave;
-  if (!hasOwnerWrite(folder)) return MazeFileResult::WriteProtected;
-
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return isAccessError(errno) ? MazeFileResult::WriteProtected : MazeFileResult::CannotSave;
-
-  struct stat old{};
-  const mode_t mode = exists && ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  const std::string text = composeMazeFile(maze);
-  bool ok = fchmod(fd, mode) == 0;
-  for (std::size_t written = 0; ok && written < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) written += static_cast<std::size_t>(n);
+  switch (writeFileAtomically(path, composeMazeFile(maze))) {
+  case AtomicWriteResult::Ok: return MazeFileResult::Ok;
+  case AtomicWriteResult::AccessDenied: return MazeFileResult::WriteProtected;
+  case AtomicWriteResult::Failed: break;
   }
-  ok = ok && fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  int renameError = 0;
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-    renameError = errno;
-    ok = false;
-  }
-  if (!ok) {
-    std::remove(temp.c_str());
-    return isAccessError(renameError) ? MazeFileResult::WriteProtected : MazeFileResult::CannotSave;
-  }
-  return MazeFileResult::Ok;
+  return MazeFileResult::CannotSave;
 }
 
 MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
