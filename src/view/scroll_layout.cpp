@@ -1,0 +1,78 @@
+// The main window's layout arithmetic.
+#include "view/scroll_layout.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kvarnel {
+namespace {
+
+int clampToInt(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+int halfToEvenNonNegative(int value) {
+  const int half = value / 2;
+  return (value % 2 != 0 && half % 2 != 0) ? half + 1 : half;
+}
+
+ScrollBarSetup barFor(std::int64_t fieldExtent, int length) {
+  ScrollBarSetup bar;
+  bar.shown = true;
+  bar.length = std::max(0, length);
+  bar.largeChange = bar.length;
+  bar.maximum = clampToInt(std::max<std::int64_t>(0, fieldExtent - bar.length));
+  bar.smallChange = bar.length / 2;
+  return bar;
+}
+
+} // namespace
+
+ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
+                                int viewportHeight) {
+  std::int64_t dW = fieldWidth - viewportWidth;
+  std::int64_t dH = fieldHeight - viewportHeight;
+  if (dH > 0) dW += scrollBarThickness;
+  const bool needH = dW > 0;
+  if (needH) dH += scrollBarThickness;
+  const bool needV = dH > 0;
+
+  ScrollBarsSetup s;
+  if (needH) s.horizontal = barFor(fieldWidth, needV ? viewportWidth - scrollBarThickness : viewportWidth);
+  if (needV) s.vertical = barFor(fieldHeight, needH ? viewportHeight - scrollBarThickness : viewportHeight);
+  s.cornerShown = needH && needV;
+  return s;
+}
+
+WindowLayout layOutWindow(const WindowLayoutInput& in) {
+  WindowLayout out;
+  if (in.minimised) {
+    out.skip = true;
+    return out;
+  }
+  out.widenWindow = in.clientWidth < smallestClientWidth;
+  int top = 0;
+  if (in.mazeShown) {
+    out.viewWidthSet = true;
+    out.viewWidth = std::max(0, in.clientWidth - 4);
+    if (in.timedGame) {
+      out.timeBarShown = true;
+      out.timeBar = {0, 0, std::max(0, in.clientWidth), timeBarHeight};
+      const int limit = in.limitMinutes * 60 + in.limitSeconds;
+      out.barPerSecond = limit > 0 ? static_cast<float>(out.viewWidth) / static_cast<float>(limit) : 0.0f;
+      top = timeBarBand;
+    }
+  } else {
+    out.titleLeftSet = true;
+    out.titleLeft = std::max(0, halfToEvenNonNegative(in.clientWidth - titlePictureWidth));
+  }
+  out.viewHeight = std::max(0, in.clientHeight - top);
+  out.viewport = {0, top, std::max(0, in.clientWidth), out.viewHeight};
+  out.verticalBarLeft = std::max(0, out.viewport.width - scrollBarThickness);
+  out.horizontalBarTop = std::max(0, out.viewport.height - scrollBarThickness);
+  out.corner = {out.verticalBarLeft, out.horizontalBarTop, scrollBarThickness, scrollBarThickness};
+  return out;
+}
+
+} // namespace kvarnel

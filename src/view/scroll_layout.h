@@ -1,0 +1,71 @@
+// The main window's layout arithmetic: the time bar, the viewport, and which scroll bars it needs.
+#pragma once
+
+#include <cstdint>
+
+namespace kvarnel {
+
+inline constexpr int scrollBarThickness = 17;
+inline constexpr int timeBarHeight = 19;
+inline constexpr int timeBarBand = 23; // the time bar and the gap below it
+inline constexpr int titlePictureWidth = 300;
+inline constexpr int smallestClientWidth = 300;
+
+struct ScrollBarSetup {
+  bool shown = false;
+  int length = 0; // width of the horizontal bar, height of the vertical one
+  int maximum = 0;
+  int largeChange = 0;
+  int smallChange = 0;
+};
+
+struct ScrollBarsSetup {
+  ScrollBarSetup horizontal;
+  ScrollBarSetup vertical;
+  bool cornerShown = false;
+};
+
+// Which bars a field of fieldWidth x fieldHeight needs in a viewport of viewWidth x viewHeight.
+// The height excess is tested before the horizontal bar is accounted for, and again after it.
+ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
+                                int viewportHeight);
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct WindowLayoutInput {
+  int clientWidth = 0;
+  int clientHeight = 0;
+  bool minimised = false;
+  bool mazeShown = false;
+  bool timedGame = false;
+  int limitMinutes = 0;
+  int limitSeconds = 0;
+};
+
+struct WindowLayout {
+  bool skip = false;         // minimised: nothing changes
+  bool widenWindow = false;  // the client is narrower than 300 pixels: widen the window first
+  bool timeBarShown = false;
+  Rect timeBar;              // meaningful when timeBarShown
+  bool viewWidthSet = false; // viewWidth and barPerSecond change only while a maze is shown
+  int viewWidth = 0;
+  float barPerSecond = 0.0f; // meaningful in a timed game
+  int viewHeight = 0;
+  Rect viewport;
+  int verticalBarLeft = 0;
+  int horizontalBarTop = 0;
+  Rect corner;
+  bool titleLeftSet = false; // no maze yet: the title picture is centred
+  int titleLeft = 0;
+};
+
+// The layout of the main window's client area. Sizes that would come out negative in a window
+// too small for the bars are clamped at 0.
+WindowLayout layOutWindow(const WindowLayoutInput& in);
+
+} // namespace kvarnel
