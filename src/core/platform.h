@@ -44,3 +44,17 @@ public:
 };
 
 } // namespace kvarnel
+
+#include "core/clock.h"
+
+namespace kvarnel {
+
+// Everything outside the game that its flows talk to.
+struct Services {
+  MessageBoxes& messages;
+  FileDialogs& fileDialogs;
+  DocumentOpener& documents;
+  Clock& clock;
+};
+
+} // namespace kvarnel

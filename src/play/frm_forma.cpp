@@ -1,0 +1,291 @@
+// The main window.
+#include "play/frm_forma.h"
+
+#include "core/new_maze.h"
+#include "play/start_up.h"
+#include "view/field_painter.h"
+#include "view/field_widget.h"
+#include "view/picture_box.h"
+#include "view/scroll_layout.h"
+#include "windows/design.h"
+#include "windows/embedded_pictures.h"
+#include "windows/modal_runner.h"
+#include "windows/twips.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace kvarnel {
+namespace {
+
+const QString caption = QStringLiteral("Кварнель");
+
+QLabel* pictureStore(QWidget* parent, const char* name, const QRect& designed) {
+  auto* store = new QLabel(parent);
+  store->setObjectName(QString::fromLatin1(name));
+  store->setGeometry(designed);
+  store->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setBackground(store, Qt::white);
+  store->hide();
+  return store;
+}
+
+QTimer* timer(QObject* parent, const char* name, int interval) {
+  auto* t = new QTimer(parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setInterval(interval);
+  return t;
+}
+
+} // namespace
+
+std::string fileNameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+frmForma::frmForma(GameState& state, Services& services, ModalRunner& modals)
+    : state_(state), services_(services), modals_(modals) {
+  setObjectName(QStringLiteral("frmForma"));
+  setWindowTitle(caption);
+  setWindowIcon(windowIcon());
+  createControls();
+  createTimers();
+  createMenu();
+  connectScrollBars();
+  // The designed client area is 9480 x 6135 twips; the menu bar comes on top of it.
+  resize(twips(9480), twips(6135) + menuBar()->sizeHint().height());
+  setMinimumWidth(smallestClientWidth);
+}
+
+frmForma::~frmForma() = default;
+
+void frmForma::createControls() {
+  client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setBackground(client, QColor(198, 199, 198));
+  client->setCursor(Qt::CrossCursor);
+  client->installEventFilter(this);
+  setCentralWidget(client);
+
+  picTime = new PictureBox(client);
+  picTime->setObjectName(QStringLiteral("picTime"));
+  picTime->setGeometry(twipsRect(0, 1020, 7500, 285));
+  picTime->setBackgroundColour(QColor(0, 255, 0));
+  picTime->setEnabled(false);
+  picTime->hide();
+
+  picControl = new QWidget(client);
+  picControl->setObjectName(QStringLiteral("picControl"));
+  picControl->setGeometry(twipsRect(0, 1080, 6015, 6135));
+  setBackground(picControl, QColor(224, 224, 224));
+
+  picPole = new FieldWidget(picControl);
+  picPole->setObjectName(QStringLiteral("picPole"));
+  picPole->setGeometry(twipsRect(0, 0, 4500, 6000));
+  picPole->setFont(designFont(sansSerif, 24, true));
+  picPole->setEnabled(false);
+
+  picGeroy = new QLabel(picPole);
+  picGeroy->setObjectName(QStringLiteral("picGeroy"));
+  picGeroy->setGeometry(twipsRect(0, 0, 480, 480));
+  picGeroy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setBackground(picGeroy, Qt::white);
+  picGeroy->setFocusPolicy(Qt::NoFocus); // the hero box passes the focus on to the field
+  picGeroy->hide();
+
+  VScroll1 = new QScrollBar(Qt::Vertical, picControl);
+  VScroll1->setObjectName(QStringLiteral("VScroll1"));
+  VScroll1->setGeometry(twipsRect(1440, 0, 255, 1215));
+  HScroll1 = new QScrollBar(Qt::Horizontal, picControl);
+  HScroll1->setObjectName(QStringLiteral("HScroll1"));
+  HScroll1->setGeometry(twipsRect(0, 1200, 1215, 255));
+  for (QScrollBar* bar : {VScroll1, HScroll1}) {
+    bar->setFocusPolicy(Qt::NoFocus); // the bars never keep the focus
+    bar->setCursor(Qt::ArrowCursor);
+    bar->hide();
+  }
+
+  PctrUgol = new QWidget(picControl);
+  PctrUgol->setObjectName(QStringLiteral("PctrUgol"));
+  PctrUgol->setGeometry(twipsRect(1440, 1200, 255, 255));
+  setBackground(PctrUgol, QColor(224, 224, 224));
+  PctrUgol->hide();
+
+  picStenka = pictureStore(client, "picStenka", twipsRect(6360, 1080, 480, 480));
+  picDveri = pictureStore(client, "picDveri", twipsRect(6360, 1680, 480, 480));
+  picGeroy1 = pictureStore(client, "picGeroy1", twipsRect(6360, 2280, 480, 480));
+  picVostrel = pictureStore(client, "picVostrel", twipsRect(2760, 2400, 4500, 6000));
+  picVostrel->setPixmap(titlePicture());
+  picVostrel->resize(picVostrel->pixmap().size());
+  picPole->showTitle(picVostrel->pixmap());
+}
+
+void frmForma::createTimers() {
+  tmrStep = timer(this, "tmrStep", 50);
+  tmrTimer = timer(this, "tmrTimer", 1000);
+  tmrPobeda = timer(this, "tmrPobeda", 1000);
+}
+
+void frmForma::createMenu() {
+  auto action = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(key);
+    return a;
+  };
+  Menu = menuBar()->addMenu(QStringLiteral("Меню"));
+  Menu->setObjectName(QStringLiteral("Menu"));
+  MenuNew = action(Menu, "MenuNew", QStringLiteral("Новая игра"), Qt::Key_F4);
+  MenuSel[0] = action(Menu, "MenuSel_0", QStringLiteral("Выбор героя"));
+  MenuSel[1] = action(Menu, "MenuSel_1", QStringLiteral("Выбор стенки"));
+  MenuSel[2] = action(Menu, "MenuSel_2", QStringLiteral("Выбор двери"));
+  Menu->addSeparator();
+  MenuOpen = action(Menu, "MenuOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O));
+  MenuSave = action(Menu, "MenuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  MenuSaveAs = action(Menu, "MenuSaveAs", QStringLiteral("Сохранить как..."));
+  Menu->addSeparator();
+  MenuExit = action(Menu, "MenuExit", QStringLiteral("Выход"));
+  Help = menuBar()->addMenu(QStringLiteral("Справка"));
+  Help->setObjectName(QStringLiteral("Help"));
+  HelpCallHelp = action(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1);
+  HelpAbout = action(Help, "HelpAbout", QStringLiteral("О программе"));
+  setSaveItemsEnabled(false);
+  connect(MenuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmForma::connectScrollBars() {
+  auto followH = [this](int value) { picPole->move(-value, picPole->y()); };
+  auto followV = [this](int value) { picPole->move(picPole->x(), -value); };
+  connect(HScroll1, &QScrollBar::valueChanged, this, followH);
+  connect(HScroll1, &QScrollBar::sliderMoved, this, followH);
+  connect(VScroll1, &QScrollBar::valueChanged, this, followV);
+  connect(VScroll1, &QScrollBar::sliderMoved, this, followV);
+}
+
+void frmForma::setSaveItemsEnabled(bool enabled) {
+  MenuSave->setEnabled(enabled);
+  MenuSaveAs->setEnabled(enabled);
+}
+
+void frmForma::setFileCaption(const std::string& path) {
+  setWindowTitle(path.empty() ? caption
+                              : caption + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
+                                    QStringLiteral("]"));
+}
+
+bool frmForma::SqrOutputMaze() {
+  if (!startNewMaze(state_.maze, services_.clock)) return false;
+  DrawMaze();
+  if (state_.settings.timedGame == 1) {
+    tmrTimer->start();
+    Form_Resize();
+  } else {
+    tmrTimer->stop();
+  }
+  return true;
+}
+
+void frmForma::DrawMaze() {
+  MazeState& maze = state_.maze;
+  if (!maze.hasGrid()) return;
+  const FieldGeometry g = fieldGeometryOf(picGeroy1->width(), picStenka->width());
+  maze.wallSize = g.wallSize;
+  maze.heroSize = g.heroSize;
+  maze.cellStep = g.cellStep;
+  maze.halfStep = g.halfStep;
+  maze.heroX = static_cast<std::int32_t>(heroRestPosition(maze.heroCol, g));
+  maze.heroY = static_cast<std::int32_t>(heroRestPosition(maze.heroRow, g));
+
+  picGeroy->setGeometry(maze.heroX, maze.heroY, g.heroSize, g.heroSize);
+  picGeroy->setPixmap(heroBoxPicture(g, picGeroy1->pixmap()));
+
+  const PixelRect field = fieldRectOf(maze, g);
+  picPole->setGeometry(0, 0, static_cast<int>(field.width), static_cast<int>(field.height));
+  picPole->showMaze(maze, g, picStenka->pixmap(), picDveri->pixmap());
+  picPole->show();
+  picGeroy->show();
+  picPole->setEnabled(true);
+  SetupScrollBars();
+  maze.mazeShown = 1;
+}
+
+void frmForma::Form_Resize() {
+  WindowLayoutInput in;
+  in.clientWidth = client->width();
+  in.clientHeight = client->height();
+  in.minimised = isMinimized();
+  in.mazeShown = state_.maze.mazeShown == 1;
+  in.timedGame = state_.settings.timedGame == 1;
+  in.limitMinutes = state_.settings.limitMinutes;
+  in.limitSeconds = state_.settings.limitSeconds;
+  const WindowLayout layout = layOutWindow(in);
+  if (layout.skip) return;
+  if (layout.widenWindow) resize(width() - client->width() + smallestClientWidth, height());
+
+  SharedSettings& s = state_.settings;
+  if (layout.viewWidthSet) {
+    s.viewWidth = layout.viewWidth;
+    if (layout.timeBarShown) {
+      const Rect& r = layout.timeBar;
+      picTime->setGeometry(r.x, r.y, r.width, r.height);
+      s.barPerSecond = layout.barPerSecond;
+    }
+  }
+  if (layout.titleLeftSet) picPole->move(layout.titleLeft, picPole->y());
+  picTime->setVisible(layout.timeBarShown);
+  s.viewHeight = layout.viewHeight;
+  const Rect& v = layout.viewport;
+  picControl->setGeometry(v.x, v.y, v.width, v.height);
+  VScroll1->move(layout.verticalBarLeft, VScroll1->y());
+  HScroll1->move(HScroll1->x(), layout.horizontalBarTop);
+  PctrUgol->setGeometry(layout.corner.x, layout.corner.y, layout.corner.width, layout.corner.height);
+  SetupScrollBars();
+}
+
+void frmForma::SetupScrollBars() {
+  const ScrollBarsSetup s =
+      setupScrollBars(picPole->width(), picPole->height(), picControl->width(), picControl->height());
+  auto apply = [](QScrollBar* bar, const ScrollBarSetup& setup, bool horizontal) {
+    if (setup.shown) {
+      if (horizontal) bar->setGeometry(0, bar->y(), setup.length, scrollBarThickness);
+      else bar->setGeometry(bar->x(), 0, scrollBarThickness, setup.length);
+      bar->setPageStep(setup.largeChange);
+      bar->setMaximum(setup.maximum);
+      bar->setSingleStep(setup.smallChange);
+    }
+    bar->setValue(0);
+    bar->setVisible(setup.shown);
+  };
+  apply(HScroll1, s.horizontal, true);
+  apply(VScroll1, s.vertical, false);
+  PctrUgol->setVisible(s.cornerShown);
+  HScroll1->raise();
+  VScroll1->raise();
+  PctrUgol->raise();
+}
+
+void frmForma::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  tmrStep->stop();
+  tmrTimer->stop();
+  tmrPobeda->stop();
+  SaveFileINI(state_);
+}
+
+bool frmForma::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client && event->type() == QEvent::Resize) Form_Resize();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void frmForma::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+  emit closed();
+}
+
+} // namespace kvarnel

@@ -1,0 +1,43 @@
+// The playing field.
+#include "view/field_widget.h"
+
+#include "view/field_painter.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace kvarnel {
+
+FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void FieldWidget::showTitle(const QPixmap& title) {
+  title_ = title;
+  maze_ = nullptr;
+  update();
+}
+
+void FieldWidget::showMaze(const MazeState& maze, const FieldGeometry& geometry, const QPixmap& wall,
+                           const QPixmap& door) {
+  maze_ = &maze;
+  geometry_ = geometry;
+  wall_ = wall;
+  door_ = door;
+  update();
+}
+
+void FieldWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (maze_ != nullptr) {
+    paintField(painter, event->rect(), *maze_, geometry_, wall_, door_);
+  } else {
+    painter.fillRect(event->rect(), Qt::white);
+    painter.drawPixmap(0, 0, title_);
+  }
+}
+
+void FieldWidget::mousePressEvent(QMouseEvent*) { emit pressed(); }
+
+void FieldWidget::mouseReleaseEvent(QMouseEvent* event) { emit released(event->position()); }
+
+} // namespace kvarnel

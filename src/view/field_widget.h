@@ -1,0 +1,39 @@
+// The playing field: the title picture before the first maze, then the maze painted from the grid.
+#pragma once
+
+#include "core/game_state.h"
+#include "view/field_geometry.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace kvarnel {
+
+class FieldWidget : public QWidget {
+  Q_OBJECT
+public:
+  explicit FieldWidget(QWidget* parent = nullptr);
+
+  void showTitle(const QPixmap& title);
+  // From now on the field paints this maze with these pictures; the maze is read at every paint.
+  void showMaze(const MazeState& maze, const FieldGeometry& geometry, const QPixmap& wall,
+                const QPixmap& door);
+
+signals:
+  void pressed();
+  void released(QPointF position);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  QPixmap title_;
+  const MazeState* maze_ = nullptr;
+  FieldGeometry geometry_;
+  QPixmap wall_;
+  QPixmap door_;
+};
+
+} // namespace kvarnel

@@ -1,0 +1,38 @@
+// A picture box that keeps its drawing.
+#include "view/picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace kvarnel {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QImage& PictureBox::canvas() {
+  if (canvas_.size() != size()) {
+    QImage grown(size().expandedTo({1, 1}), QImage::Format_RGB32);
+    grown.fill(background_);
+    QPainter(&grown).drawImage(0, 0, canvas_);
+    canvas_ = std::move(grown);
+  }
+  return canvas_;
+}
+
+void PictureBox::clear() {
+  canvas().fill(background_);
+  update();
+}
+
+void PictureBox::setBackgroundColour(const QColor& colour) {
+  background_ = colour;
+  clear();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.drawImage(event->rect(), canvas(), event->rect());
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) { canvas(); }
+
+} // namespace kvarnel

@@ -1,0 +1,30 @@
+// A picture box that keeps its drawing: what is painted into its canvas stays until cleared.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace kvarnel {
+
+class PictureBox : public QWidget {
+  Q_OBJECT
+public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  // The kept drawing, sized to the box; paint into it, then update().
+  QImage& canvas();
+  // Fills the kept drawing with the background colour.
+  void clear();
+  void setBackgroundColour(const QColor& colour);
+  QColor backgroundColour() const { return background_; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  QImage canvas_;
+  QColor background_ = Qt::white;
+};
+
+} // namespace kvarnel

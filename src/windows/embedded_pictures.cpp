@@ -1,0 +1,29 @@
+// The pictures compiled into the program, drawn from their SVG sources at their designed sizes.
+#include "windows/embedded_pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace kvarnel {
+namespace {
+
+QPixmap render(const QString& resource, int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QSvgRenderer svg(resource);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  svg.render(&painter, QRectF(0, 0, width, height));
+  painter.end();
+  return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QPixmap titlePicture() { return render(QStringLiteral(":/window/title.svg"), 300, 400); }
+
+QIcon windowIcon() { return QIcon(render(QStringLiteral(":/window/icon.svg"), 32, 32)); }
+
+QPixmap aboutLogo() { return render(QStringLiteral(":/window/logo.svg"), 71, 126); }
+
+} // namespace kvarnel
