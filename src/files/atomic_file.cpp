@@ -76,7 +76,8 @@ AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view 
   const bool exists = ::stat(targetName.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) return AtomicWriteResult::AccessDenied;
   if (exists && !writable(targetName, old)) return AtomicWriteResult::AccessDenied;
-  if (exists && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode))) return writeInPlace(targetName, bytes);
+  if (exists && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode)))
+    return writeInPlace(targetName, bytes);
   if (exists && !S_ISREG(old.st_mode)) return AtomicWriteResult::Failed;
 
   fs::path folder = target.parent_path();

@@ -64,10 +64,13 @@ std::string composeMazeFile(const MazeState& maze) {
   for (std::int32_t value : {maze.mazeWidth, maze.mazeHeight, maze.heroCol, maze.heroRow,
                              maze.gridMaxX, maze.gridMaxY})
     appendNumberField(text, value);
-  for (std::uint8_t code : maze.mazeGrid) {
-    // One character per cell: a code beyond 9 (never made by the game) is kept open.
-    text += static_cast<char>('0' + (code <= 9 ? code : std::uint8_t{cellOpen}));
-  }
+  // One character per cell: a code beyond 9 (never made by the game) is kept open.
+  const std::size_t gridStart = text.size();
+  text.resize(gridStart + maze.mazeGrid.size());
+  std::transform(maze.mazeGrid.begin(), maze.mazeGrid.end(),
+                 text.begin() + static_cast<std::ptrdiff_t>(gridStart), [](std::uint8_t code) {
+                   return static_cast<char>('0' + (code <= 9 ? code : std::uint8_t{cellOpen}));
+                 });
   text += lineEnd;
   return text;
 }
