@@ -1,4 +1,5 @@
 // Writing and reading maze files: the cost must grow linearly with the rooms.
+// A write pays a fixed fsync; composing and parsing show the format's own cost.
 #include "core/new_maze.h"
 #include "files/maze_file_format.h"
 
@@ -36,6 +37,27 @@ void BM_ReadMazeFile(benchmark::State& state) {
   std::filesystem::remove(file);
 }
 
+// The format alone, without the file system: composing and parsing the bytes.
+void BM_ComposeMazeFile(benchmark::State& state) {
+  const MazeState maze = benchMaze(state);
+  for (auto _ : state) benchmark::DoNotOptimize(composeMazeFile(maze));
+  state.SetComplexityN(static_cast<benchmark::IterationCount>(maze.mazeGrid.size()));
+}
+
+void BM_ParseMazeFile(benchmark::State& state) {
+  const MazeState written = benchMaze(state);
+  const std::string bytes = composeMazeFile(written);
+  MazeState maze;
+  for (auto _ : state) benchmark::DoNotOptimize(parseMazeFile(bytes, maze));
+  state.SetComplexityN(static_cast<benchmark::IterationCount>(written.mazeGrid.size()));
+}
+
+BENCHMARK(BM_ComposeMazeFile)
+    ->Args({4, 4})->Args({64, 64})->Args({181, 181})->Args({16383, 2})
+    ->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseMazeFile)
+    ->Args({4, 4})->Args({64, 64})->Args({181, 181})->Args({16383, 2})
+    ->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WriteMazeFile)->Args({4, 4})->Args({181, 181})->Args({16383, 2})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadMazeFile)->Args({4, 4})->Args({181, 181})->Args({16383, 2})->Unit(benchmark::kMicrosecond);
 

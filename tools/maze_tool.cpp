@@ -8,7 +8,6 @@
 #include "files/maze_file_format.h"
 
 #include <charconv>
-#include <cmath>
 #include <optional>
 #include <ostream>
 
@@ -19,8 +18,9 @@ constexpr const char* usage = R"(Usage:
   kvarnel-maze generate W H [--seed-text TEXT | --seconds S] [-o FILE]
       Writes the maze file the game would save right after starting a new game of
       W x H rooms, with the hero in room (0, 0). --seed-text gives the seed text itself
-      (e.g. ' 45296.17'); --seconds the time of day in seconds since midnight from which
-      the game makes it. With neither, the clock is used as in the game.
+      (e.g. ' 45296.17'); --seconds the time of day in seconds since midnight
+      (0 to below 86400) from which the game makes it, taken to single precision as the
+      game does. With neither, the clock is used as in the game.
       Sizes: each side 2 to 16383 rooms, at most 32767 rooms in all.
   kvarnel-maze read FILE [-o OUT]
       Reads FILE as the game does and writes it back as the game would save it.
@@ -28,14 +28,13 @@ constexpr const char* usage = R"(Usage:
   kvarnel-maze --help
       Shows this text.
 
-Output goes to standard output unless -o names a file.
-Exit codes: 0 done, 1 a maze file could not be read or written, 2 bad arguments.
+Output goes to standard output unless -o names a file, which is replaced safely: a failed
+write leaves the old file as it was.
+Exit codes: 0 done, 1 a maze file could not be read or written, 2 bad arguments or a size
+beyond the limits. Messages go to standard error, one line each.
 )";
 
-struct Failure {
-  int code;
-  std::string message;
-};
+constexpr double secondsPerDay = 86400;
 
 std::optional<long long> wholeNumber(const std::string& text) {
   long long value = 0;
@@ -44,13 +43,21 @@ std::optional<long long> wholeNumber(const std::string& text) {
   return value;
 }
 
+int refuseSize(std::ostream& err) {
+  err << "kvarnel-maze: a maze is " << minRoomsPerSide << " to " << maxRoomsPerSide
+      << " rooms a side and at most " << maxRoomCount << " rooms in all\n";
+  return 2;
+}
+
 // Writes a maze to the named file, or its bytes to out.
 int emit(const MazeState& maze, const std::optional<std::string>& outFile, std::ostream& out,
          std::ostream& err) {
   if (!outFile) {
     out << composeMazeFile(maze);
     out.flush();
-    return out ? 0 : 1;
+    if (out) return 0;
+    err << "kvarnel-maze: cannot write to standard output\n";
+    return 1;
   }
   const MazeFileResult result = WriteMazeFile(maze, *outFile);
   if (result == MazeFileResult::Ok) return 0;
@@ -87,19 +94,17 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
   const auto width = wholeNumber(sizes[0]);
   const auto height = wholeNumber(sizes[1]);
-  if (!width || !height || !mazeSizeFits(*width, *height)) {
-    err << "kvarnel-maze: a maze is 2 to " << maxRoomsPerSide << " rooms a side and at most "
-        << maxRoomCount << " rooms in all\n";
-    return 2;
-  }
+  if (!width || !height || !mazeSizeFits(*width, *height)) return refuseSize(err);
   std::string text;
   if (seedText) {
     text = *seedText;
   } else if (seconds) {
     double value = 0;
     const auto [end, error] = std::from_chars(seconds->data(), seconds->data() + seconds->size(), value);
-    if (error != std::errc{} || end != seconds->data() + seconds->size() || !std::isfinite(value)) {
-      err << "kvarnel-maze: --seconds needs a number of seconds since midnight\n";
+    if (error != std::errc{} || end != seconds->data() + seconds->size() || !(value >= 0) ||
+        value >= secondsPerDay) {
+      err << "kvarnel-maze: --seconds needs the seconds since midnight, 0 to below "
+          << secondsPerDay << "\n";
       return 2;
     }
     text = seedTextOf(static_cast<float>(value));
@@ -109,7 +114,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   MazeState maze;
   maze.mazeWidth = static_cast<std::int32_t>(*width);
   maze.mazeHeight = static_cast<std::int32_t>(*height);
-  startNewMaze(maze, text);
+  if (!startNewMaze(maze, text)) return refuseSize(err);
   return emit(maze, outFile, out, err);
 }
 
@@ -146,9 +151,11 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
     err << "kvarnel-maze: no command (see --help)\n";
     return 2;
   }
-  if (args[0] == "--help" || args[0] == "-h") {
-    out << usage;
-    return 0;
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") {
+      out << usage;
+      return 0;
+    }
   }
   if (args[0] == "generate") return generate(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);

@@ -13,7 +13,8 @@ enum class AtomicWriteResult {
 };
 
 // The old file, if any, stays untouched unless the new content was written completely.
-// A replaced file keeps its permission bits.
+// A replaced file keeps its rights (and, for the superuser, its owner); through a symbolic link
+// the linked file is replaced. An existing character device or pipe is written in place.
 AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace kvarnel

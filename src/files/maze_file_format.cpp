@@ -4,11 +4,15 @@
 #include "core/size_limits.h"
 #include "files/atomic_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace kvarnel {
@@ -60,10 +64,13 @@ std::string composeMazeFile(const MazeState& maze) {
   for (std::int32_t value : {maze.mazeWidth, maze.mazeHeight, maze.heroCol, maze.heroRow,
                              maze.gridMaxX, maze.gridMaxY})
     appendNumberField(text, value);
-  for (std::uint8_t code : maze.mazeGrid) {
-    // Codes are single digits; anything larger would break the one-character-per-cell rule.
-    text += static_cast<char>('0' + (code <= 9 ? code : 0));
-  }
+  // One character per cell: a code beyond 9 (never made by the game) is kept open.
+  const std::size_t gridStart = text.size();
+  text.resize(gridStart + maze.mazeGrid.size());
+  std::transform(maze.mazeGrid.begin(), maze.mazeGrid.end(),
+                 text.begin() + static_cast<std::ptrdiff_t>(gridStart), [](std::uint8_t code) {
+                   return static_cast<char>('0' + (code <= 9 ? code : std::uint8_t{cellOpen}));
+                 });
   text += lineEnd;
   return text;
 }
@@ -118,23 +125,37 @@ MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
 }
 
 MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
-  const fs::path source(path);
-  std::error_code ec;
-  const fs::file_status status = fs::status(source, ec);
-  if (!fs::exists(status)) {
-    fs::path folder = source.parent_path();
+  // Opened once and checked as opened: a folder, a device or a pipe put in place of the file is
+  // refused, and opening a pipe nobody writes to does not wait.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno != ENOENT) return MazeFileResult::CannotOpen;
+    fs::path folder = fs::path(path).parent_path();
     if (folder.empty()) folder = ".";
+    std::error_code ec;
     return fs::is_directory(folder, ec) ? MazeFileResult::NotFound : MazeFileResult::CannotOpen;
   }
-  if (!fs::is_regular_file(status)) return MazeFileResult::CannotOpen;
-  std::ifstream in(source, std::ios::binary);
-  if (!in) return MazeFileResult::CannotOpen;
-  const std::uintmax_t size = fs::file_size(source, ec);
-  std::string bytes(ec ? readLimit : static_cast<std::size_t>(std::min<std::uintmax_t>(size, readLimit)), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return MazeFileResult::CannotOpen;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return parseMazeFile(bytes, maze);
+  struct stat info {};
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  std::string bytes;
+  if (ok) {
+    // One byte more than the file holds, so that the end shows without growing the buffer.
+    bytes.resize(static_cast<std::size_t>(
+        std::clamp<off_t>(info.st_size, 0, static_cast<off_t>(readLimit) - 1)) + 1);
+    std::size_t got = 0;
+    // The size may have changed since fstat: read until the end or the limit.
+    while (ok && got < readLimit) {
+      if (got == bytes.size()) bytes.resize(std::min(readLimit, bytes.size() * 2 + 4096));
+      const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      ok = n >= 0;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+  }
+  ::close(fd);
+  return ok ? parseMazeFile(bytes, maze) : MazeFileResult::CannotOpen;
 }
 
 std::string MazeFileMessage(MazeFileResult result, const std::string& path) {

@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 
 namespace kvarnel {
 namespace {
@@ -43,6 +47,11 @@ protected:
   static std::string get(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::size_t entries() const {
+    std::size_t n = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++n;
+    return n;
   }
 };
 
@@ -108,6 +117,11 @@ TEST_F(MazeFileTest, LenientGridLine) {
   ASSERT_EQ(parseMazeFile(head, maze), MazeFileResult::Ok);
   EXPECT_EQ(maze.cell(1, 1), 0);
   EXPECT_EQ(maze.heroCol, 1);
+  // Blanks around a number, and a number without its leading blank.
+  ASSERT_EQ(parseMazeFile("[labirint]\r\n2\r\n \t2 \r\n 1\t\r\n 0\r\n  4  \r\n4\r\n", maze),
+            MazeFileResult::Ok);
+  EXPECT_EQ(maze.heroCol, 1);
+  EXPECT_EQ(maze.gridMaxX, 4);
 }
 
 TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
@@ -131,6 +145,10 @@ TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
       {"too many rooms", "[labirint]\r\n 200\r\n 200\r\n 0\r\n 0\r\n 400\r\n 400" + grid},
       {"side too long", "[labirint]\r\n 16384\r\n 2\r\n 0\r\n 0\r\n 32768\r\n 4" + grid},
       {"bounds not twice", "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 5\r\n 4" + grid},
+      {"bounds down not twice", "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 3" + grid},
+      {"16-bit bound wrapped", "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 65540\r\n 4" + grid},
+      {"two numbers on a line", "[labirint]\r\n 2 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4" + grid},
+      {"CR-only line ends", "[labirint]\r 2\r 2\r 0\r 0\r 4\r 4\r" + std::string(25, '1') + "\r"},
       {"hero right of maze", "[labirint]\r\n 2\r\n 2\r\n 2\r\n 0\r\n 4\r\n 4" + grid},
       {"hero above maze", "[labirint]\r\n 2\r\n 2\r\n 0\r\n-1\r\n 4\r\n 4" + grid},
   };
@@ -159,6 +177,8 @@ TEST_F(MazeFileTest, ReadFailuresAndTheirMessages) {
   EXPECT_EQ(ReadMazeFile(maze, path("no-folder/none.lbr")), MazeFileResult::CannotOpen);
   fs::create_directory(path("folder.lbr"));
   EXPECT_EQ(ReadMazeFile(maze, path("folder.lbr")), MazeFileResult::CannotOpen);
+  put(path("file"), "x");
+  EXPECT_EQ(ReadMazeFile(maze, path("file/none.lbr")), MazeFileResult::CannotOpen);
   EXPECT_EQ(maze.mazeGrid, before.mazeGrid);
 
   const std::string p = "/игры/a.lbr";
@@ -185,9 +205,72 @@ TEST_F(MazeFileTest, WriteFailuresKeepTheOldFile) {
   // A missing folder.
   EXPECT_EQ(WriteMazeFile(maze, path("missing/m.lbr")), MazeFileResult::CannotSave);
   // Nothing is left behind but what was there.
-  std::size_t entries = 0;
-  for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++entries;
-  EXPECT_EQ(entries, 3u);
+  EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(MazeFileTest, AFailedWriteIsCannotSaveAndKeepsTheOldFile) {
+  const MazeState maze = newMaze(20, 20);
+  put(path("m.lbr"), "old");
+  // A file-size limit stops the temporary part-way through, as a full disk would.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 100;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const MazeFileResult result = WriteMazeFile(maze, path("m.lbr"));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(result, MazeFileResult::CannotSave);
+  EXPECT_EQ(get(path("m.lbr")), "old");
+  EXPECT_EQ(entries(), 1u);
+  // A device that is always full.
+  EXPECT_EQ(WriteMazeFile(maze, "/dev/full"), MazeFileResult::CannotSave);
+}
+
+TEST_F(MazeFileTest, DevicesAndPipesAreNeverReplacedNorWaitedFor) {
+  const MazeState maze = newMaze(2, 2);
+  struct stat info {};
+  EXPECT_EQ(WriteMazeFile(maze, "/dev/null"), MazeFileResult::Ok);
+  ASSERT_EQ(::stat("/dev/null", &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode));
+
+  ASSERT_EQ(::mkfifo(path("pipe.lbr").c_str(), 0666), 0);
+  EXPECT_EQ(WriteMazeFile(maze, path("pipe.lbr")), MazeFileResult::CannotSave); // nobody reads
+  MazeState read = maze;
+  EXPECT_EQ(ReadMazeFile(read, path("pipe.lbr")), MazeFileResult::CannotOpen);
+  ASSERT_EQ(::stat(path("pipe.lbr").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+  EXPECT_EQ(ReadMazeFile(read, "/dev/zero"), MazeFileResult::CannotOpen);
+  EXPECT_EQ(read.mazeGrid, maze.mazeGrid);
+}
+
+TEST_F(MazeFileTest, ThroughALinkTheLinkedFileIsReplaced) {
+  put(path("real.lbr"), "old");
+  fs::create_symlink("real.lbr", path("link.lbr"));
+  const MazeState maze = newMaze(2, 2);
+  ASSERT_EQ(WriteMazeFile(maze, path("link.lbr")), MazeFileResult::Ok);
+  EXPECT_TRUE(fs::is_symlink(path("link.lbr")));
+  EXPECT_EQ(get(path("real.lbr")), composeMazeFile(maze));
+  EXPECT_EQ(entries(), 2u);
+}
+
+TEST_F(MazeFileTest, NewFileGetsTheUsualRightsAndAReplacedOneKeepsItsOwner) {
+  const MazeState maze = newMaze(2, 2);
+  const mode_t mask = ::umask(027);
+  const MazeFileResult result = WriteMazeFile(maze, path("new.lbr"));
+  ::umask(mask);
+  ASSERT_EQ(result, MazeFileResult::Ok);
+  struct stat info {};
+  ASSERT_EQ(::stat(path("new.lbr").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can own another user's file";
+  ASSERT_EQ(::chown(path("new.lbr").c_str(), 65534, 65534), 0);
+  ASSERT_EQ(WriteMazeFile(maze, path("new.lbr")), MazeFileResult::Ok);
+  ASSERT_EQ(::stat(path("new.lbr").c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, 65534u);
+  EXPECT_EQ(info.st_gid, 65534u);
 }
 
 TEST_F(MazeFileTest, FolderThatRefusesNewFilesIsNotOk) {

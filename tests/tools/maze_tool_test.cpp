@@ -12,8 +12,13 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace kvarnel {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct ToolRun {
   int code;
@@ -90,11 +95,84 @@ TEST(MazeTool, BadArgumentsExitTwoWithOneLine) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
-TEST(MazeTool, TheExecutableRuns) {
-  const std::string tool = KVARNEL_MAZE_TOOL;
-  EXPECT_EQ(std::system((tool + " --help >/dev/null").c_str()), 0);
-  EXPECT_EQ(WEXITSTATUS(std::system((tool + " generate 1 1 2>/dev/null").c_str())), 2);
-  EXPECT_EQ(WEXITSTATUS(std::system((tool + " read /nonexistent/x.lbr 2>/dev/null").c_str())), 1);
+// Runs the built executable through the shell; prefix may run it as another user.
+class MazeToolExecutable : public ::testing::Test {
+protected:
+  fs::path dir;
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("kvarnel-tool-exe-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string path(const std::string& name) const { return (dir / name).string(); }
+  static std::string get(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  ToolRun exec(const std::string& args, const std::string& prefix = "") const {
+    const std::string out = path("stdout"), err = path("stderr");
+    const int status = std::system((prefix + " " + KVARNEL_MAZE_TOOL + " " + args + " >" + out +
+                                    " 2>" + err).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get(out), get(err)};
+  }
+};
+
+TEST_F(MazeToolExecutable, ExitCodesAndOutputs) {
+  const ToolRun made = exec("generate 6 4 --seed-text ' 45296.17'");
+  EXPECT_EQ(made.code, 0);
+  EXPECT_EQ(made.out, run({"generate", "6", "4", "--seed-text", " 45296.17"}).out);
+  EXPECT_EQ(made.err, "");
+  EXPECT_EQ(exec("generate 2 2 -o " + path("m.lbr")).code, 0);
+  EXPECT_EQ(fs::file_size(path("m.lbr")), 63u);
+  const ToolRun back = exec("read " + path("m.lbr"));
+  EXPECT_EQ(back.code, 0);
+  EXPECT_EQ(back.out, get(path("m.lbr")));
+
+  std::ofstream(path("bad.lbr")) << "[Labirint]\r\n";
+  const ToolRun bad = exec("read " + path("bad.lbr"));
+  EXPECT_EQ(bad.code, 1);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "Файл \"" + path("bad.lbr") + "\" не подходит к программе.\n");
+  EXPECT_EQ(exec("read " + path("m.lbr") + " -o /dev/full").err,
+            "Файл \"/dev/full\" сохранить не возможно.\n");
+
+  for (const char* args : {"", "generate 1 1", "generate 200 200", "generate 4 4 --seconds 86400",
+                           "generate 4 4 --seconds 1e300", "read"}) {
+    const ToolRun r = exec(args);
+    EXPECT_EQ(r.code, 2) << args;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args;
+  }
+  EXPECT_EQ(exec("generate 4 4 --help").code, 0);
+}
+
+TEST_F(MazeToolExecutable, StandardOutputThatCannotBeWrittenIsAFailure) {
+  const int status = std::system((std::string(KVARNEL_MAZE_TOOL) + " generate 40 40 >/dev/full 2>" +
+                                  path("stderr")).c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(get(path("stderr")), "kvarnel-maze: cannot write to standard output\n");
+}
+
+TEST_F(MazeToolExecutable, AnotherUsersFilesAreNeitherReadNorReplaced) {
+  // The superuser passes every access check, so the tool runs as an ordinary user here.
+  if (::geteuid() != 0 || std::system("command -v setpriv >/dev/null") != 0)
+    GTEST_SKIP() << "needs the superuser to act as another user";
+  const std::string asNobody = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+  fs::permissions(dir, fs::perms::all);
+  std::ofstream(path("theirs.lbr")) << "old";
+  fs::permissions(path("theirs.lbr"), fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read | fs::perms::others_read);
+  const ToolRun replace = exec("generate 2 2 -o " + path("theirs.lbr"), asNobody);
+  EXPECT_EQ(replace.code, 1);
+  EXPECT_EQ(replace.err, "Файл \"" + path("theirs.lbr") + "\" защищён от записи.\n");
+  EXPECT_EQ(get(path("theirs.lbr")), "old");
+
+  fs::permissions(path("theirs.lbr"), fs::perms::owner_read | fs::perms::owner_write);
+  const ToolRun read = exec("read " + path("theirs.lbr"), asNobody);
+  EXPECT_EQ(read.code, 1);
+  EXPECT_EQ(read.err, "Файл \"" + path("theirs.lbr") + "\" открыть не возможно.\n");
 }
 
 } // namespace
