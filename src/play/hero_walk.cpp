@@ -31,6 +31,23 @@ std::int64_t roomsOpen(const MazeState& maze, std::int64_t asked, std::int32_t d
   return asked;
 }
 
+// Limits included.
+bool inBand(double at, std::int32_t start, std::int32_t size) {
+  return start <= at && at <= static_cast<double>(start) + size;
+}
+
+struct Reach {
+  std::int32_t sign = 0;
+  std::int64_t distance = 0; // pixels beyond the hero's box, negative on the box itself
+};
+
+// From the hero's box to the click along the walk's axis.
+Reach reachOf(double at, std::int32_t boxStart, std::int32_t boxSize) {
+  const std::int64_t t = roundHalfEven(at - boxStart);
+  if (t < 0) return {-1, -t};
+  return {1, t - boxSize};
+}
+
 std::int32_t clampToBar(std::int64_t value, std::int32_t maximum) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, std::max(maximum, 0)));
 }
@@ -55,28 +72,26 @@ ReleaseOutcome fieldMouseUp(PlaySession& play, MazeState& maze, FieldPoint at, F
   if (!fieldTakesClicks(play) || maze.cellStep <= 0) return ReleaseOutcome::Ignored;
 
   const double wall = maze.wallSize;
-  const bool insideWall = at.x >= wall && at.y >= wall && at.x <= static_cast<double>(field.width) - wall &&
+  const bool insideWall = at.x >= wall && at.y >= wall &&
+                          at.x <= static_cast<double>(field.width) - wall &&
                           at.y <= static_cast<double>(field.height) - wall;
   if (!insideWall) return ReleaseOutcome::Ignored;
 
+  // The column test comes first: a click on the hero's own box walks down.
   std::int32_t dx = 0;
   std::int32_t dy = 0;
-  std::int64_t distance = 0;
-  // Along the walk: the offset from the hero's box and the axis's sign.
-  const auto measure = [&](double from, std::int32_t boxStart, std::int32_t& sign) {
-    const std::int64_t t = roundHalfEven(from - boxStart);
-    sign = t < 0 ? -1 : 1;
-    distance = t < 0 ? -t : t - maze.heroSize;
-  };
-  if (maze.heroX <= at.x && at.x <= static_cast<double>(maze.heroX) + maze.heroSize) {
-    measure(at.y, maze.heroY, dy);
-  } else if (maze.heroY <= at.y && at.y <= static_cast<double>(maze.heroY) + maze.heroSize) {
-    measure(at.x, maze.heroX, dx);
+  Reach reach;
+  if (inBand(at.x, maze.heroX, maze.heroSize)) {
+    reach = reachOf(at.y, maze.heroY, maze.heroSize);
+    dy = reach.sign;
+  } else if (inBand(at.y, maze.heroY, maze.heroSize)) {
+    reach = reachOf(at.x, maze.heroX, maze.heroSize);
+    dx = reach.sign;
   } else {
     return ReleaseOutcome::Ignored;
   }
 
-  const std::int64_t asked = distance / maze.cellStep + 1;
+  const std::int64_t asked = reach.distance / maze.cellStep + 1;
   const std::int64_t rooms = roomsOpen(maze, asked, dx, dy);
   if (rooms == 0) return ReleaseOutcome::Ignored;
 
@@ -99,7 +114,8 @@ ViewScroll followHero(const GameState& state, ViewScroll bars) {
 
   ScrollBarState& v = bars.vertical;
   if (v.visible) {
-    if (maze.moveDy > 0 && v.value + std::int64_t{state.settings.viewHeight} - heroY - heroSize < 2 * s) {
+    const std::int64_t spaceBelow = v.value + std::int64_t{state.settings.viewHeight} - heroY - heroSize;
+    if (maze.moveDy > 0 && spaceBelow < 2 * s) {
       v.value = clampToBar(v.value + 2 * s, v.maximum);
     } else if (maze.moveDy < 0 && heroY - v.value < 2 * s) {
       v.value = clampToBar(v.value - 2 * s, v.maximum);
@@ -107,7 +123,8 @@ ViewScroll followHero(const GameState& state, ViewScroll bars) {
   }
   ScrollBarState& h = bars.horizontal;
   if (h.visible) {
-    if (maze.moveDx > 0 && h.value + std::int64_t{state.settings.viewWidth} - heroX - heroSize < 3 * s) {
+    const std::int64_t spaceRight = h.value + std::int64_t{state.settings.viewWidth} - heroX - heroSize;
+    if (maze.moveDx > 0 && spaceRight < 3 * s) {
       h.value = clampToBar(h.value + 3 * s, h.maximum);
     } else if (maze.moveDx < 0 && heroX - h.value < 3 * s) {
       h.value = clampToBar(h.value - 3 * s, h.maximum);

@@ -23,7 +23,9 @@ inline MazeState mazeFrom(std::initializer_list<std::string_view> rows) {
   maze.mazeGrid.assign(static_cast<std::size_t>(width * height), cellWall);
   std::int32_t y = 0;
   for (std::string_view row : rows) {
-    for (std::int32_t x = 0; x < width; ++x) maze.cell(x, y) = row[static_cast<std::size_t>(x)] == '#' ? cellWall : cellOpen;
+    for (std::int32_t x = 0; x < width; ++x) {
+      maze.cell(x, y) = row[static_cast<std::size_t>(x)] == '#' ? cellWall : cellOpen;
+    }
     ++y;
   }
   maze.wallSize = 16;
