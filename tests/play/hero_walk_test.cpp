@@ -132,7 +132,7 @@ TEST(HeroWalk, ClosedRoomStopsTheWalkBeforeIt) {
 // Open border cells from a file: a walk out of an edge room would step off the grid.
 TEST(HeroWalk, OpenBorderNeverLeadsOffTheGrid) {
   MazeState maze = mazeFrom({
-      "#.#.#",
+      "#.#..", // a read below (3, 4) would wrap to (4, 0), open here
       ".....",
       "#.#..",
       ".....",
