@@ -7,11 +7,12 @@
 
 namespace {
 
+QtMessageHandler standardHandler = nullptr;
+
 // The offscreen platform says this of every top-level window it shows; it says nothing about us.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.contains(QStringLiteral("propagateSizeHints"))) return;
-  static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-  if (standard) standard(type, context, message);
+  if (standardHandler) standardHandler(type, context, message);
 }
 
 } // namespace
@@ -19,7 +20,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int argc, char** argv) {
   // Test discovery runs this binary at build time, where there is no display.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qInstallMessageHandler(quietMessages);
+  standardHandler = qInstallMessageHandler(quietMessages);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
