@@ -1,0 +1,218 @@
+// The open and save commands over scripted file dialogs and message boxes.
+#include "files/maze_file_commands.h"
+
+#include "core/new_maze.h"
+#include "files/maze_file_format.h"
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kvarnel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeClock;
+using testing::FakeDocumentOpener;
+using testing::FakeFileDialogs;
+using testing::FakeMessageBoxes;
+
+class RecordingWindow : public MazeFileWindow {
+public:
+  std::vector<std::string> captions;
+  int opened = 0;
+  void setFileCaption(const std::string& path) override { captions.push_back(path); }
+  void showOpenedMaze() override { ++opened; }
+};
+
+class MazeFileCommands : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() / ("kvarnel-commands-" + std::to_string(::getpid()) + "-" +
+                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    state.settings.appFolder = state.settings.dialogFolder = dir();
+    state.maze.mazeWidth = 5;
+    state.maze.mazeHeight = 3;
+    ASSERT_TRUE(startNewMaze(state.maze, std::string(" 45296.17")));
+  }
+  void TearDown() override {
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder);
+  }
+  std::string dir() const { return folder.string() + "/"; }
+  std::string path(const std::string& name) const { return dir() + name; }
+  static std::string read(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  void save(bool saveAs) { DialogBoxSave(saveAs, state, services, window); }
+  void open() { DialogBoxOpen(state, services, window); }
+
+  fs::path folder;
+  GameState state;
+  FakeMessageBoxes messages;
+  FakeFileDialogs dialogs;
+  FakeDocumentOpener documents;
+  FakeClock clock;
+  Services services{messages, dialogs, documents, clock};
+  RecordingWindow window;
+};
+
+TEST(MazeFilePaths, NamesFoldersAndTheMazeExtension) {
+  EXPECT_EQ(fileNameOf("C:\\Игры\\maze.lbr"), "maze.lbr");
+  EXPECT_EQ(fileNameOf("/home/a/maze.lbr"), "maze.lbr");
+  EXPECT_EQ(fileNameOf("maze.lbr"), "maze.lbr");
+  EXPECT_EQ(folderOf("C:\\Игры\\maze.lbr"), "C:\\Игры\\");
+  EXPECT_EQ(folderOf("maze.lbr"), "");
+  EXPECT_EQ(withMazeExtension("maze"), "maze.lbr");
+  EXPECT_EQ(withMazeExtension("maze.LBR"), "maze.LBR");
+  EXPECT_EQ(withMazeExtension("maze.txt"), "maze.txt.lbr");
+  EXPECT_EQ(withMazeExtension("lbr"), "lbr.lbr");
+  EXPECT_EQ(withMazeExtension(""), ".lbr");
+}
+
+TEST_F(MazeFileCommands, SaveWithoutACurrentFileAsksAndAddsTheExtension) {
+  dialogs.saveAnswers.push_back(path("maze"));
+  save(false);
+  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs.saveRequests[0].startFolder, dir());
+  EXPECT_EQ(dialogs.saveRequests[0].proposedName, "");
+  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
+  EXPECT_EQ(window.captions, std::vector<std::string>{path("maze.lbr")});
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MazeFileCommands, SaveWithACurrentFileRewritesItWithoutAsking) {
+  state.settings.mazeFilePath = path("maze.lbr");
+  std::ofstream(path("maze.lbr")) << "old";
+  save(false);
+  EXPECT_TRUE(dialogs.saveRequests.empty());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+}
+
+TEST_F(MazeFileCommands, SaveAsProposesTheCurrentNameAndKeepsItsCase) {
+  state.settings.mazeFilePath = path("maze.lbr");
+  std::ofstream(path("maze.lbr")) << "old";
+  dialogs.saveAnswers.push_back(path("maze.lbr"));
+  save(true);
+  EXPECT_EQ(dialogs.saveRequests.at(0).proposedName, "maze.lbr");
+  EXPECT_TRUE(messages.shown.empty()) << "the current file is replaced without a question";
+  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+
+  dialogs.saveAnswers.push_back(path("Other.LBR"));
+  save(true);
+  EXPECT_TRUE(fs::exists(path("Other.LBR")));
+  EXPECT_EQ(state.settings.mazeFilePath, path("Other.LBR"));
+}
+
+TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
+  std::ofstream(path("other.lbr")) << "old";
+  fs::create_directory(path("sub"));
+  state.settings.mazeFilePath = path("maze.lbr");
+  dialogs.saveAnswers.push_back(path("other.lbr"));
+  messages.answers.push_back(MessageAnswer::No);
+  save(true);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  const testing::ShownMessage& q = messages.shown[0];
+  EXPECT_EQ(q.text, "Файл \"" + path("other.lbr") + "\" уже существует.\r\nЗаменить его?");
+  EXPECT_EQ(q.icon, MessageIcon::Exclamation);
+  EXPECT_EQ(q.buttons, MessageButtons::YesNo);
+  EXPECT_EQ(q.defaultAnswer, MessageAnswer::No);
+  EXPECT_EQ(read(path("other.lbr")), "old");
+  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
+  EXPECT_TRUE(window.captions.empty());
+
+  // The next dialog starts where the last one was confirmed, even after a No.
+  dialogs.saveAnswers.push_back(path("sub/other.lbr"));
+  std::ofstream(path("sub/other.lbr")) << "old";
+  messages.answers.push_back(MessageAnswer::Yes);
+  save(true);
+  EXPECT_EQ(dialogs.saveRequests.at(1).startFolder, dir());
+  EXPECT_EQ(read(path("sub/other.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(state.settings.dialogFolder, path("sub/"));
+}
+
+TEST_F(MazeFileCommands, FailedWritesChangeNothingButShowTheMessage) {
+  std::ofstream(path("ro.lbr")) << "old";
+  fs::permissions(path("ro.lbr"), fs::perms::owner_read);
+  state.settings.mazeFilePath = path("maze.lbr");
+  dialogs.saveAnswers.push_back(path("ro.lbr"));
+  messages.answers.push_back(MessageAnswer::Yes);
+  save(true);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, MazeFileMessage(MazeFileResult::WriteProtected, path("ro.lbr")));
+  EXPECT_EQ(messages.shown[1].icon, MessageIcon::Stop);
+  EXPECT_EQ(read(path("ro.lbr")), "old");
+
+  dialogs.saveAnswers.push_back(path("missing/m.lbr"));
+  save(true);
+  EXPECT_EQ(messages.shown.back().text, MazeFileMessage(MazeFileResult::CannotSave, path("missing/m.lbr")));
+  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
+  EXPECT_TRUE(window.captions.empty());
+}
+
+TEST_F(MazeFileCommands, CancelledDialogsChangeNothing) {
+  state.settings.dialogFolder = "/elsewhere/";
+  save(true);
+  open();
+  EXPECT_EQ(state.settings.dialogFolder, "/elsewhere/");
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(window.captions.empty());
+  EXPECT_EQ(window.opened, 0);
+}
+
+TEST_F(MazeFileCommands, OpeningReadsTheMazeAndMakesTheGameUntimed) {
+  MazeState saved = state.maze;
+  saved.heroCol = 4;
+  saved.heroRow = 2;
+  ASSERT_EQ(WriteMazeFile(saved, path("maze.lbr")), MazeFileResult::Ok);
+  ASSERT_TRUE(startNewMaze(state.maze, std::string(" 1.5")));
+  state.settings.timedGame = 1;
+  state.settings.limitMinutes = 2;
+  state.settings.secondsLeft = 77;
+
+  dialogs.openAnswers.push_back(path("maze"));
+  open();
+  EXPECT_EQ(dialogs.openRequests.at(0).proposedName, "");
+  EXPECT_EQ(window.opened, 1);
+  EXPECT_EQ(state.maze.mazeGrid, saved.mazeGrid);
+  EXPECT_EQ(state.maze.heroCol, 4);
+  EXPECT_EQ(state.maze.heroRow, 2);
+  EXPECT_EQ(state.settings.timedGame, 0);
+  EXPECT_EQ(state.settings.limitMinutes, 2) << "the limit stays for the next new game";
+  EXPECT_EQ(state.settings.secondsLeft, 77);
+  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
+}
+
+TEST_F(MazeFileCommands, AFailedOpenKeepsTheMazeInPlay) {
+  std::ofstream(path("notes.txt")) << "[labirint]\n";
+  std::ofstream(path("bad.lbr")) << "garbage";
+  const MazeState before = state.maze;
+  state.settings.timedGame = 1;
+  state.settings.mazeFilePath = path("current.lbr");
+
+  dialogs.openAnswers.push_back(path("notes.txt"));
+  open();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, MazeFileMessage(MazeFileResult::NotFound, path("notes.txt.lbr")));
+  dialogs.openAnswers.push_back(path("bad.lbr"));
+  open();
+  EXPECT_EQ(messages.shown.at(1).text, MazeFileMessage(MazeFileResult::NotMazeFile, path("bad.lbr")));
+
+  EXPECT_EQ(state.maze.mazeGrid, before.mazeGrid);
+  EXPECT_EQ(state.settings.timedGame, 1);
+  EXPECT_EQ(state.settings.mazeFilePath, path("current.lbr"));
+  EXPECT_EQ(window.opened, 0);
+}
+
+} // namespace
+} // namespace kvarnel
