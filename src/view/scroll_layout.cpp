@@ -17,7 +17,9 @@ int halfToEvenNonNegative(int value) {
   return (value % 2 != 0 && half % 2 != 0) ? half + 1 : half;
 }
 
-ScrollBarSetup barFor(std::int64_t fieldExtent, int length) {
+} // namespace
+
+ScrollBarSetup scrollBarFor(std::int64_t fieldExtent, int length) {
   ScrollBarSetup bar;
   bar.shown = true;
   bar.length = std::max(0, length);
@@ -27,21 +29,27 @@ ScrollBarSetup barFor(std::int64_t fieldExtent, int length) {
   return bar;
 }
 
-} // namespace
-
-ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
-                                int viewportHeight) {
+ScrollBarsNeeded scrollBarsNeeded(std::int64_t fieldWidth, std::int64_t fieldHeight, std::int64_t viewportWidth,
+                                  std::int64_t viewportHeight) {
   std::int64_t dW = fieldWidth - viewportWidth;
   std::int64_t dH = fieldHeight - viewportHeight;
   if (dH > 0) dW += scrollBarThickness;
-  const bool needH = dW > 0;
-  if (needH) dH += scrollBarThickness;
-  const bool needV = dH > 0;
+  ScrollBarsNeeded need;
+  need.horizontal = dW > 0;
+  if (need.horizontal) dH += scrollBarThickness;
+  need.vertical = dH > 0;
+  return need;
+}
 
+ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
+                                int viewportHeight) {
+  const ScrollBarsNeeded need = scrollBarsNeeded(fieldWidth, fieldHeight, viewportWidth, viewportHeight);
   ScrollBarsSetup s;
-  if (needH) s.horizontal = barFor(fieldWidth, needV ? viewportWidth - scrollBarThickness : viewportWidth);
-  if (needV) s.vertical = barFor(fieldHeight, needH ? viewportHeight - scrollBarThickness : viewportHeight);
-  s.cornerShown = needH && needV;
+  if (need.horizontal)
+    s.horizontal = scrollBarFor(fieldWidth, need.vertical ? viewportWidth - scrollBarThickness : viewportWidth);
+  if (need.vertical)
+    s.vertical = scrollBarFor(fieldHeight, need.horizontal ? viewportHeight - scrollBarThickness : viewportHeight);
+  s.cornerShown = need.horizontal && need.vertical;
   return s;
 }
 

@@ -25,8 +25,20 @@ struct ScrollBarsSetup {
   bool cornerShown = false;
 };
 
+struct ScrollBarsNeeded {
+  bool horizontal = false;
+  bool vertical = false;
+};
+
 // Which bars a field of fieldWidth x fieldHeight needs in a viewport of viewWidth x viewHeight.
 // The height excess is tested before the horizontal bar is accounted for, and again after it.
+ScrollBarsNeeded scrollBarsNeeded(std::int64_t fieldWidth, std::int64_t fieldHeight, std::int64_t viewportWidth,
+                                  std::int64_t viewportHeight);
+
+// A shown bar of the given length over a field extent: a page is the bar's length, a step half of it.
+ScrollBarSetup scrollBarFor(std::int64_t fieldExtent, int length);
+
+// The bars of the main window's viewport: each bar runs along its whole side, less the corner.
 ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
                                 int viewportHeight);
 
