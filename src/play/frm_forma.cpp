@@ -2,6 +2,10 @@
 #include "play/frm_forma.h"
 
 #include "core/new_maze.h"
+#include "core/picture_kinds.h"
+#include "play/colours.h"
+#include "play/frm_end.h"
+#include "play/game_clock.h"
 #include "play/start_up.h"
 #include "view/field_painter.h"
 #include "view/field_widget.h"
@@ -9,10 +13,13 @@
 #include "view/scroll_layout.h"
 #include "windows/design.h"
 #include "windows/embedded_pictures.h"
+#include "windows/frm_new.h"
+#include "windows/frm_select.h"
 #include "windows/modal_runner.h"
 #include "windows/twips.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -23,7 +30,7 @@ namespace {
 
 const QString caption = QStringLiteral("Кварнель");
 
-QLabel* pictureStore(QWidget* parent, const char* name, const QRect& designed) {
+QLabel* hiddenPictureBox(QWidget* parent, const char* name, const QRect& designed) {
   auto* store = new QLabel(parent);
   store->setObjectName(QString::fromLatin1(name));
   store->setGeometry(designed);
@@ -42,11 +49,6 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
 
 } // namespace
 
-std::string fileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 frmForma::frmForma(GameState& state, Services& services, ModalRunner& modals)
     : state_(state), services_(services), modals_(modals) {
   setObjectName(QStringLiteral("frmForma"));
@@ -56,6 +58,7 @@ frmForma::frmForma(GameState& state, Services& services, ModalRunner& modals)
   createTimers();
   createMenu();
   connectScrollBars();
+  connectMenu();
   // The designed client area is 9480 x 6135 twips; the menu bar comes on top of it.
   resize(twips(9480), twips(6135) + menuBar()->sizeHint().height());
   setMinimumWidth(smallestClientWidth);
@@ -95,6 +98,7 @@ void frmForma::createControls() {
   picGeroy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setBackground(picGeroy, Qt::white);
   picGeroy->setFocusPolicy(Qt::NoFocus); // the hero box passes the focus on to the field
+  picGeroy->installEventFilter(this);     // and takes no clicks: they must not reach the field
   picGeroy->hide();
 
   VScroll1 = new QScrollBar(Qt::Vertical, picControl);
@@ -115,10 +119,10 @@ void frmForma::createControls() {
   setBackground(PctrUgol, QColor(224, 224, 224));
   PctrUgol->hide();
 
-  picStenka = pictureStore(client, "picStenka", twipsRect(6360, 1080, 480, 480));
-  picDveri = pictureStore(client, "picDveri", twipsRect(6360, 1680, 480, 480));
-  picGeroy1 = pictureStore(client, "picGeroy1", twipsRect(6360, 2280, 480, 480));
-  picVostrel = pictureStore(client, "picVostrel", twipsRect(2760, 2400, 4500, 6000));
+  picStenka = hiddenPictureBox(client, "picStenka", twipsRect(6360, 1080, 480, 480));
+  picDveri = hiddenPictureBox(client, "picDveri", twipsRect(6360, 1680, 480, 480));
+  picGeroy1 = hiddenPictureBox(client, "picGeroy1", twipsRect(6360, 2280, 480, 480));
+  picVostrel = hiddenPictureBox(client, "picVostrel", twipsRect(2760, 2400, 4500, 6000));
   picVostrel->setPixmap(titlePicture());
   picVostrel->resize(picVostrel->pixmap().size());
   picPole->showTitle(picVostrel->pixmap());
@@ -140,9 +144,9 @@ void frmForma::createMenu() {
   Menu = menuBar()->addMenu(QStringLiteral("Меню"));
   Menu->setObjectName(QStringLiteral("Menu"));
   MenuNew = action(Menu, "MenuNew", QStringLiteral("Новая игра"), Qt::Key_F4);
-  MenuSel[0] = action(Menu, "MenuSel_0", QStringLiteral("Выбор героя"));
-  MenuSel[1] = action(Menu, "MenuSel_1", QStringLiteral("Выбор стенки"));
-  MenuSel[2] = action(Menu, "MenuSel_2", QStringLiteral("Выбор двери"));
+  MenuSel[0] = action(Menu, "MenuSel_0", chooserCaption(PictureKind::Hero));
+  MenuSel[1] = action(Menu, "MenuSel_1", chooserCaption(PictureKind::Wall));
+  MenuSel[2] = action(Menu, "MenuSel_2", chooserCaption(PictureKind::Door));
   Menu->addSeparator();
   MenuOpen = action(Menu, "MenuOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O));
   MenuSave = action(Menu, "MenuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -154,7 +158,24 @@ void frmForma::createMenu() {
   HelpCallHelp = action(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1);
   HelpAbout = action(Help, "HelpAbout", QStringLiteral("О программе"));
   setSaveItemsEnabled(false);
+}
+
+void frmForma::connectMenu() {
+  connect(MenuNew, &QAction::triggered, this, &frmForma::MenuNew_Click);
+  for (int i = 0; i < 3; ++i)
+    connect(MenuSel[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { MenuSel_Click(i); });
+  connect(MenuOpen, &QAction::triggered, this, [this] { DialogBoxOpen(state_, services_, *this); });
+  connect(MenuSave, &QAction::triggered, this, [this] { DialogBoxSave(false, state_, services_, *this); });
+  connect(MenuSaveAs, &QAction::triggered, this, [this] { DialogBoxSave(true, state_, services_, *this); });
   connect(MenuExit, &QAction::triggered, this, &QWidget::close);
+  connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
+  connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
+
+  connect(picPole, &FieldWidget::pressed, this, &frmForma::picPole_MouseDown);
+  connect(picPole, &FieldWidget::released, this, &frmForma::picPole_MouseUp);
+  connect(tmrStep, &QTimer::timeout, this, &frmForma::tmrStep_Timer);
+  connect(tmrTimer, &QTimer::timeout, this, &frmForma::tmrTimer_Timer);
+  connect(tmrPobeda, &QTimer::timeout, this, &frmForma::tmrPobeda_Timer);
 }
 
 void frmForma::connectScrollBars() {
@@ -177,8 +198,26 @@ void frmForma::setFileCaption(const std::string& path) {
                                     QStringLiteral("]"));
 }
 
+PictureTarget frmForma::pictureStore(PictureKind kind) {
+  switch (kind) {
+  case PictureKind::Wall: return {picStenka, true};
+  case PictureKind::Door: return {picDveri, true};
+  case PictureKind::Hero: break;
+  }
+  return {picGeroy1, false};
+}
+
+void frmForma::setHeroTakesClicks(bool takes) {
+  picPole->setEnabled(takes);
+  picGeroy->setEnabled(takes);
+}
+
 bool frmForma::SqrOutputMaze() {
   if (!startNewMaze(state_.maze, services_.clock)) return false;
+  beginPlay(play_, state_.maze);
+  tmrStep->stop();
+  tmrPobeda->stop();
+  setHeroTakesClicks(true);
   DrawMaze();
   if (state_.settings.timedGame == 1) {
     tmrTimer->start();
@@ -197,8 +236,14 @@ void frmForma::DrawMaze() {
   maze.heroSize = g.heroSize;
   maze.cellStep = g.cellStep;
   maze.halfStep = g.halfStep;
-  maze.heroX = static_cast<std::int32_t>(heroRestPosition(maze.heroCol, g));
-  maze.heroY = static_cast<std::int32_t>(heroRestPosition(maze.heroRow, g));
+  // During a walk the hero's room is already its target: put the box as many half steps short
+  // of it as the walk has ticks left, so that the walk still ends on the room.
+  const std::int32_t stepsLeft = play_.state == PlayState::Walking || play_.state == PlayState::TimeUp
+                                     ? std::max(maze.stepsLeft, 0) : 0;
+  maze.heroX = static_cast<std::int32_t>(heroRestPosition(maze.heroCol, g) -
+                                         std::int64_t{maze.moveDx} * stepsLeft * g.halfStep);
+  maze.heroY = static_cast<std::int32_t>(heroRestPosition(maze.heroRow, g) -
+                                         std::int64_t{maze.moveDy} * stepsLeft * g.halfStep);
 
   picGeroy->setGeometry(maze.heroX, maze.heroY, g.heroSize, g.heroSize);
   picGeroy->setPixmap(heroBoxPicture(g, picGeroy1->pixmap()));
@@ -208,7 +253,8 @@ void frmForma::DrawMaze() {
   picPole->showMaze(maze, g, picStenka->pixmap(), picDveri->pixmap());
   picPole->show();
   picGeroy->show();
-  picPole->setEnabled(true);
+  // A redraw after the game ended, or during a walk, must not let the field take clicks again.
+  picPole->setEnabled(fieldTakesClicks(play_));
   SetupScrollBars();
   maze.mazeShown = 1;
 }
@@ -277,8 +323,125 @@ void frmForma::Form_Unload() {
   SaveFileINI(state_);
 }
 
+void frmForma::showOpenedMaze() {
+  tmrTimer->stop();
+  tmrStep->stop();
+  tmrPobeda->stop();
+  beginPlay(play_, state_.maze);
+  setHeroTakesClicks(true);
+  Form_Resize();
+  setFileCaption(state_.settings.mazeFilePath);
+  DrawMaze();
+}
+
+void frmForma::picPole_MouseDown() { fieldMouseDown(play_); }
+
+void frmForma::picPole_MouseUp(QPointF at) {
+  const ReleaseOutcome outcome =
+      fieldMouseUp(play_, state_.maze, {at.x(), at.y()}, {picPole->width(), picPole->height()});
+  if (outcome != ReleaseOutcome::WalkStarted) return;
+  setHeroTakesClicks(false);
+  tmrStep->start();
+}
+
+void frmForma::tmrStep_Timer() {
+  auto barState = [](const QScrollBar* bar) {
+    return ScrollBarState{!bar->isHidden(), bar->value(), bar->maximum()};
+  };
+  const StepResult step = stepTick(play_, state_, {barState(HScroll1), barState(VScroll1)});
+  if (step.outcome == StepOutcome::NotWalking) {
+    tmrStep->stop();
+    return;
+  }
+  const MazeState& maze = state_.maze;
+  picGeroy->move(maze.heroX, maze.heroY);
+  if (step.outcome == StepOutcome::Moved) return;
+  tmrStep->stop();
+  applyScroll(step.scroll);
+  switch (step.outcome) {
+  case StepOutcome::WalkEnded:
+    setHeroTakesClicks(true);
+    picPole->setFocus();
+    break;
+  case StepOutcome::Won:
+    tmrTimer->stop();
+    tmrPobeda->start();
+    setSaveItemsEnabled(false);
+    break;
+  default: break;
+  }
+}
+
+void frmForma::applyScroll(const ViewScroll& scroll) {
+  if (!VScroll1->isHidden()) VScroll1->setValue(scroll.vertical.value);
+  if (!HScroll1->isHidden()) HScroll1->setValue(scroll.horizontal.value);
+}
+
+void frmForma::tmrTimer_Timer() {
+  const ClockTick tick = clockTick(play_, state_.settings);
+  switch (tick.outcome) {
+  case ClockOutcome::Ticked: paintTimeBar(tick.redExtent); break;
+  case ClockOutcome::TimeUp:
+    tmrTimer->stop();
+    setHeroTakesClicks(false);
+    picTime->setBackgroundColour(QColor(255, 0, 0));
+    picTime->clear();
+    picTime->update();
+    showEnd(1);
+    break;
+  case ClockOutcome::NotRunning: tmrTimer->stop(); break;
+  }
+}
+
+void frmForma::paintTimeBar(std::int32_t redExtent) {
+  const int right = state_.settings.viewWidth;
+  QPainter painter(&picTime->canvas());
+  painter.fillRect(QRect(QPoint(0, 0), QPoint(redExtent, timeBarFillBottom)), QColor(255, 0, 0));
+  painter.fillRect(QRect(QPoint(redExtent + 1, 0), QPoint(right, timeBarFillBottom)), QColor(0, 255, 0));
+  picTime->update();
+}
+
+void frmForma::tmrPobeda_Timer() {
+  tmrPobeda->stop();
+  if (victoryTick(play_, state_.settings) == VictoryOutcome::ShowEnd) showEnd(0);
+}
+
+void frmForma::showEnd(std::int32_t dialogArg) {
+  if (endShown_) return;
+  endShown_ = true;
+  state_.settings.dialogArg = dialogArg;
+  frmEnd end(dialogArg, services_.clock, this);
+  modals_.run(end);
+  endShown_ = false;
+}
+
+void frmForma::MenuNew_Click() {
+  if (!newGame_) newGame_ = std::make_unique<frmNew>(state_, services_, modals_, *this, this);
+  modals_.run(*newGame_);
+  if (newGame_->unloaded()) newGame_.reset();
+}
+
+void frmForma::MenuSel_Click(int index) {
+  state_.settings.dialogArg = index;
+  state_.settings.chooserFromMenu = 1;
+  frmSelect chooser(state_, services_.messages, *this, {}, this);
+  modals_.run(chooser);
+}
+
+void frmForma::HelpCallHelp_Click() { services_.documents.open(state_.settings.appFolder + "Справка.htm"); }
+
+void frmForma::HelpAbout_Click() {}
+
 bool frmForma::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client && event->type() == QEvent::Resize) Form_Resize();
+  if (watched == picGeroy) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: return true;
+    default: break;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

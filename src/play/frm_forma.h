@@ -4,12 +4,16 @@
 
 #include "core/game_state.h"
 #include "core/platform.h"
+#include "files/maze_file_commands.h"
+#include "play/hero_walk.h"
 #include "view/field_geometry.h"
+#include "windows/game_window.h"
 
 #include <QLabel>
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -21,8 +25,9 @@ namespace kvarnel {
 class FieldWidget;
 class ModalRunner;
 class PictureBox;
+class frmNew;
 
-class frmForma : public QMainWindow {
+class frmForma : public QMainWindow, public GameWindow, public MazeFileWindow {
   Q_OBJECT
 public:
   frmForma(GameState& state, Services& services, ModalRunner& modals);
@@ -34,9 +39,9 @@ public:
 
   // A new maze of mazeWidth x mazeHeight rooms, drawn, with the clock started in a timed game.
   // Returns false, changing nothing, for a size the game cannot make.
-  bool SqrOutputMaze();
+  bool SqrOutputMaze() override;
   // Paints the maze in play into the field and puts the hero box over the hero's room.
-  void DrawMaze();
+  void DrawMaze() override;
   // Lays out the client area: time bar, viewport, scroll bars.
   void Form_Resize();
   void SetupScrollBars();
@@ -44,7 +49,25 @@ public:
   void Form_Unload();
 
   // Sets the caption: "Кварнель", or "Кварнель - [name]" for the current maze file.
-  void setFileCaption(const std::string& path);
+  void setFileCaption(const std::string& path) override;
+  void setSaveItemsEnabled(bool enabled) override;
+  PictureTarget pictureStore(PictureKind kind) override;
+  void showOpenedMaze() override;
+
+  const PlaySession& play() const { return play_; }
+
+  // The field's mouse, the hero's walk and the clocks. The QTimers only call these.
+  void picPole_MouseDown();
+  void picPole_MouseUp(QPointF at);
+  void tmrStep_Timer();
+  void tmrTimer_Timer();
+  void tmrPobeda_Timer();
+
+  // The menu commands.
+  void MenuNew_Click();
+  void MenuSel_Click(int index);
+  void HelpCallHelp_Click();
+  void HelpAbout_Click();
 
   // The controls, named as designed.
   QWidget* client = nullptr;
@@ -86,15 +109,19 @@ private:
   void createTimers();
   void createMenu();
   void connectScrollBars();
-  void setSaveItemsEnabled(bool enabled);
+  void connectMenu();
+  void setHeroTakesClicks(bool takes);
+  void applyScroll(const ViewScroll& scroll);
+  void paintTimeBar(std::int32_t redExtent);
+  void showEnd(std::int32_t dialogArg);
 
   GameState& state_;
   Services& services_;
   ModalRunner& modals_;
+  PlaySession play_;
+  std::unique_ptr<frmNew> newGame_; // hidden, not destroyed, after "Старт!"
+  bool endShown_ = false;
   bool unloaded_ = false;
 };
-
-// The file-name part of a path: after its last "\" or "/".
-std::string fileNameOf(const std::string& path);
 
 } // namespace kvarnel
