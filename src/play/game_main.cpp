@@ -1,0 +1,41 @@
+// The game's run.
+#include "play/game_main.h"
+
+#include "core/system_clock.h"
+#include "play/frm_forma.h"
+#include "play/start_up.h"
+#include "windows/design.h"
+#include "windows/modal_runner.h"
+#include "windows/qt_platform.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace kvarnel {
+
+int runGame(int argc, char** argv, const std::function<void(frmForma&)>& whenShown) {
+  QApplication app(argc, argv);
+  installFontSubstitutions();
+
+  GameState state;
+  loadStartupSettings(state, QCoreApplication::applicationDirPath().toStdString());
+
+  QtMessageBoxes messages;
+  QtFileDialogs fileDialogs;
+  QtDocumentOpener documents;
+  SystemClock clock;
+  Services services{messages, fileDialogs, documents, clock};
+  ExecModalRunner modals;
+
+  // Closing the main window ends the program, whatever hidden windows are still loaded.
+  app.setQuitOnLastWindowClosed(false);
+  frmForma window(state, services, modals);
+  messages.setOwner(&window);
+  fileDialogs.setOwner(&window);
+  QObject::connect(&window, &frmForma::closed, &app, &QCoreApplication::quit);
+  window.show();
+  if (whenShown) QTimer::singleShot(0, &window, [&] { whenShown(window); });
+  return app.exec();
+}
+
+} // namespace kvarnel

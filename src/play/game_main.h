@@ -1,0 +1,14 @@
+// The game's run: settings from the program folder, the main window, the event loop.
+#pragma once
+
+#include <functional>
+
+namespace kvarnel {
+
+class frmForma;
+
+// Runs the game until its main window closes and returns the exit code. whenShown, if given,
+// runs once the main window has been shown and its first events handled.
+int runGame(int argc, char** argv, const std::function<void(frmForma&)>& whenShown = {});
+
+} // namespace kvarnel
