@@ -62,21 +62,24 @@ int createTemporary(const fs::path& folder, const fs::path& target, std::string&
 
 } // namespace
 
-AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes) {
+AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes, TargetKind kind) {
+  const bool own = kind == TargetKind::OwnFile;
   fs::path target(path);
   std::error_code ec;
-  // Through a link, the file it names is replaced and the link stays.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+  // Through a link to a chosen file, the file it names is replaced and the link stays.
+  if (!own && fs::is_symlink(fs::symlink_status(target, ec))) {
     fs::path real = fs::canonical(target, ec);
     if (!ec) target = std::move(real);
   }
   const std::string targetName = target.string();
 
   struct stat old {};
-  const bool exists = ::stat(targetName.c_str(), &old) == 0;
+  bool exists = (own ? ::lstat(targetName.c_str(), &old) : ::stat(targetName.c_str(), &old)) == 0;
+  // The rename below replaces a link at an own file's name, never what it points to.
+  if (own && exists && S_ISLNK(old.st_mode)) exists = false;
   if (exists && S_ISDIR(old.st_mode)) return AtomicWriteResult::AccessDenied;
   if (exists && !writable(targetName, old)) return AtomicWriteResult::AccessDenied;
-  if (exists && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode)))
+  if (exists && !own && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode)))
     return writeInPlace(targetName, bytes);
   if (exists && !S_ISREG(old.st_mode)) return AtomicWriteResult::Failed;
 

@@ -12,9 +12,20 @@ enum class AtomicWriteResult {
   Failed,       // a missing folder, a bad name, a full disk, any other failure
 };
 
+// Whose name the target is, which decides what a symbolic link or a special file there means.
+enum class TargetKind {
+  // A file the player named: through a symbolic link the linked file is replaced, and an
+  // existing character device or pipe is written in place.
+  ChosenFile,
+  // A file the program names in its own folder: a symbolic link of that name is replaced
+  // itself and never followed, so a link planted there redirects nothing, and anything but a
+  // regular file refuses the write.
+  OwnFile,
+};
+
 // The old file, if any, stays untouched unless the new content was written completely.
-// A replaced file keeps its rights (and, for the superuser, its owner); through a symbolic link
-// the linked file is replaced. An existing character device or pipe is written in place.
-AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
+// A replaced file keeps its rights (and, for the superuser, its owner).
+AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
+                                      TargetKind kind = TargetKind::ChosenFile);
 
 } // namespace kvarnel
