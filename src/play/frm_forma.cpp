@@ -13,7 +13,9 @@
 #include "view/scroll_layout.h"
 #include "windows/design.h"
 #include "windows/embedded_pictures.h"
+#include "web/web_links.h"
 #include "windows/frm_new.h"
+#include "windows/frm_oprog.h"
 #include "windows/frm_select.h"
 #include "windows/modal_runner.h"
 #include "windows/twips.h"
@@ -428,9 +430,12 @@ void frmForma::MenuSel_Click(int index) {
   modals_.run(chooser);
 }
 
-void frmForma::HelpCallHelp_Click() { services_.documents.open(state_.settings.appFolder + "Справка.htm"); }
+void frmForma::HelpCallHelp_Click() { OpenURL(services_.documents, state_.settings.appFolder + "Справка.htm"); }
 
-void frmForma::HelpAbout_Click() {}
+void frmForma::HelpAbout_Click() {
+  frmOprog about(state_.settings.appFolder, services_.documents, this);
+  modals_.run(about);
+}
 
 bool frmForma::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client && event->type() == QEvent::Resize) Form_Resize();

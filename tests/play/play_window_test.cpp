@@ -263,9 +263,11 @@ TEST_F(Play, MenuCommandsDuringAGame) {
   EXPECT_EQ(window->picGeroy->pos(), restOf(2, 0));
   EXPECT_TRUE(window->picPole->isEnabled());
 
-  // F1 opens the help page, the clock goes on.
+  // F1 opens the help page, the clock goes on; "О программе" shows the about window.
   window->HelpCallHelp->trigger();
   EXPECT_EQ(documents.opened, std::vector<std::string>{appFolder + "Справка.htm"});
+  window->HelpAbout->trigger();
+  EXPECT_EQ(modals.shown, std::vector<std::string>{"frmOprog"});
 
   // Opening during a walk drops the walk: the hero stands in the opened room.
   clickField(restOf(0, 0) + QPoint(5, 5));
