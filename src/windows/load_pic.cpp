@@ -35,7 +35,8 @@ void showPicture(const PictureTarget& target, const QImage& picture) {
 void LoadPic(GameState& state, GameWindow& window, PictureKind kind, const std::string& fileName,
              const PictureTarget& target) {
   std::string remembered;
-  if (!fileName.empty()) {
+  // A name with a folder part could load a picture from anywhere: it is no picture of the kind.
+  if (isPlainFileName(fileName)) {
     if (const std::optional<QImage> picture = readPicture(picturePath(state.settings, kind, fileName))) {
       showPicture(target, *picture);
       remembered = fileName;
