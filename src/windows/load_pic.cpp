@@ -37,7 +37,10 @@ void LoadPic(GameState& state, GameWindow& window, PictureKind kind, const std::
   std::string remembered;
   // A name with a folder part could load a picture from anywhere: it is no picture of the kind.
   if (isPlainFileName(fileName)) {
-    if (const std::optional<QImage> picture = readPicture(picturePath(state.settings, kind, fileName))) {
+    const std::optional<QImage> picture = readPicture(picturePath(state.settings, kind, fileName));
+    // A remembered picture obeys the chooser's rules too: a file changed since it was chosen,
+    // or named by hand in Options.ini, could be a wall so wide that the field's size overflows.
+    if (picture && !pictureRefusal(kind, picture->width(), picture->height())) {
       showPicture(target, *picture);
       remembered = fileName;
     }
