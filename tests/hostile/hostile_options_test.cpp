@@ -1,6 +1,5 @@
 // Hostile Options.ini files: the game starts silently with what it can use, and a remembered
 // picture name never reaches outside its picture folder.
-#include "core/picture_kinds.h"
 #include "files/options_file_format.h"
 #include "play/start_up.h"
 #include "support/game_fixture.h"
