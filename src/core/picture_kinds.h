@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvarnel {
 
@@ -30,6 +31,14 @@ inline std::string pictureFolderName(PictureKind kind) {
 inline std::string pictureFolderOf(const std::string& appFolder, PictureKind kind) {
   const std::string separator = appFolder.empty() ? std::string("/") : appFolder.substr(appFolder.size() - 1);
   return appFolder + pictureFolderName(kind) + separator;
+}
+
+// True when name is a file name alone, one that can only name a file inside the folder it is
+// appended to: not empty, not "." or "..", no separator of either kind and no NUL. Remembered
+// names come from Options.ini, which anyone may edit, and must not reach other folders.
+inline bool isPlainFileName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 constexpr int smallestPictureSide(PictureKind kind) { return kind == PictureKind::Wall ? 16 : 32; }

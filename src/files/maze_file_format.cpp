@@ -3,14 +3,10 @@
 
 #include "core/size_limits.h"
 #include "files/atomic_file.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/bounded_read.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <optional>
@@ -125,37 +121,16 @@ MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
 }
 
 MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
-  // Opened once and checked as opened: a folder, a device or a pipe put in place of the file is
-  // refused, and opening a pipe nobody writes to does not wait.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno != ENOENT) return MazeFileResult::CannotOpen;
-    fs::path folder = fs::path(path).parent_path();
-    if (folder.empty()) folder = ".";
-    std::error_code ec;
-    return fs::is_directory(folder, ec) ? MazeFileResult::NotFound : MazeFileResult::CannotOpen;
+  const BoundedRead read = readFileBounded(path, readLimit);
+  switch (read.result) {
+  case BoundedReadResult::Ok: return parseMazeFile(read.bytes, maze);
+  case BoundedReadResult::Missing: break;
+  case BoundedReadResult::Failed: return MazeFileResult::CannotOpen;
   }
-  struct stat info {};
-  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  std::string bytes;
-  if (ok) {
-    // One byte more than the file holds, so that the end shows without growing the buffer.
-    bytes.resize(static_cast<std::size_t>(
-        std::clamp<off_t>(info.st_size, 0, static_cast<off_t>(readLimit) - 1)) + 1);
-    std::size_t got = 0;
-    // The size may have changed since fstat: read until the end or the limit.
-    while (ok && got < readLimit) {
-      if (got == bytes.size()) bytes.resize(std::min(readLimit, bytes.size() * 2 + 4096));
-      const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      ok = n >= 0;
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-  }
-  ::close(fd);
-  return ok ? parseMazeFile(bytes, maze) : MazeFileResult::CannotOpen;
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code ec;
+  return fs::is_directory(folder, ec) ? MazeFileResult::NotFound : MazeFileResult::CannotOpen;
 }
 
 std::string MazeFileMessage(MazeFileResult result, const std::string& path) {

@@ -2,9 +2,9 @@
 #include "files/options_file_format.h"
 
 #include "files/atomic_file.h"
+#include "files/bounded_read.h"
 
 #include <charconv>
-#include <fstream>
 #include <optional>
 
 namespace kvarnel {
@@ -137,12 +137,10 @@ void parseOptionsFile(std::string_view text, Options& options) {
 }
 
 void readOptionsFile(const std::string& path, Options& options) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  std::string text(readLimit, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  parseOptionsFile(text, options);
+  // A pipe, a device or a folder in the file's place is no options file: opening the pipe must
+  // not wait for a writer, nor the game for it at start-up.
+  const BoundedRead read = readFileBounded(path, readLimit);
+  if (read.result == BoundedReadResult::Ok) parseOptionsFile(read.bytes, options);
 }
 
 void writeOptionsFile(const std::string& path, const Options& options) {

@@ -1,6 +1,8 @@
 // Start-up and shut-down of the game's settings.
 #include "play/start_up.h"
 
+#include "core/picture_kinds.h"
+
 namespace kvarnel {
 
 std::string appFolderOf(const std::string& folder) {
@@ -36,6 +38,12 @@ void applyOptions(const Options& options, GameState& state) {
   s.heroPicture = options.heroPicture;
   s.wallPicture = options.wallPicture;
   s.doorPicture = options.doorPicture;
+  // Options.ini may have been edited by hand: a name that could lead out of its picture folder
+  // is no picture.
+  for (PictureKind kind : pictureKinds) {
+    std::string& name = rememberedPicture(s, kind);
+    if (!isPlainFileName(name)) name.clear();
+  }
   s.timedGame = options.timedGame;
   s.limitMinutes = options.limitMinutes;
   s.limitSeconds = options.limitSeconds;

@@ -35,8 +35,12 @@ void showPicture(const PictureTarget& target, const QImage& picture) {
 void LoadPic(GameState& state, GameWindow& window, PictureKind kind, const std::string& fileName,
              const PictureTarget& target) {
   std::string remembered;
-  if (!fileName.empty()) {
-    if (const std::optional<QImage> picture = readPicture(picturePath(state.settings, kind, fileName))) {
+  // A name with a folder part could load a picture from anywhere: it is no picture of the kind.
+  if (isPlainFileName(fileName)) {
+    const std::optional<QImage> picture = readPicture(picturePath(state.settings, kind, fileName));
+    // A remembered picture obeys the chooser's rules too: a file changed since it was chosen,
+    // or named by hand in Options.ini, could be a wall so wide that the field's size overflows.
+    if (picture && !pictureRefusal(kind, picture->width(), picture->height())) {
       showPicture(target, *picture);
       remembered = fileName;
     }

@@ -27,8 +27,9 @@ QString picturePath(const SharedSettings& settings, PictureKind kind, const std:
 void showPicture(const PictureTarget& target, const QImage& picture);
 
 // Loads the kind's picture fileName into target and makes it the kind's remembered picture. A
-// failed load leaves the target as it was and forgets the remembered name. After a load from
-// the main menu the maze on show is redrawn with the new picture.
+// failed load, a fileName that is not a plain file name, and a picture the chooser would refuse
+// (not square, or too small for the kind) leave the target as it was and forget the name.
+// After a load from the main menu the maze on show is redrawn with the new picture.
 void LoadPic(GameState& state, GameWindow& window, PictureKind kind, const std::string& fileName,
              const PictureTarget& target);
 

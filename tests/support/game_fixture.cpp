@@ -25,6 +25,11 @@ void putPicture(const std::string& appFolder, const char* folder, const char* na
 
 void GameFixture::SetUp() {
   ASSERT_TRUE(folder.isValid());
+  restart();
+}
+
+void GameFixture::restart() {
+  window.reset();
   loadStartupSettings(state, folder.path().toStdString());
   appFolder = state.settings.appFolder;
   window = std::make_unique<frmForma>(state, services, modals);

@@ -28,6 +28,9 @@ protected:
   void SetUp() override;
   void TearDown() override;
 
+  // Starts the game afresh over the same program folder, as the next run would: the main
+  // window is made anew and Options.ini is read again.
+  void restart();
   // Puts pictures into the main window's stores as a new game would.
   void setPictures(int heroSize, int wallSize, int doorSize);
   // A new untimed maze of the given size, seeded from the fake clock.
