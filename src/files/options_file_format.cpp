@@ -144,7 +144,8 @@ void readOptionsFile(const std::string& path, Options& options) {
 }
 
 void writeOptionsFile(const std::string& path, const Options& options) {
-  writeFileAtomically(path, composeOptionsFile(options));
+  // The options file is the program's own: a link planted in its place must not redirect it.
+  writeFileAtomically(path, composeOptionsFile(options), TargetKind::OwnFile);
 }
 
 } // namespace kvarnel

@@ -12,6 +12,7 @@ namespace kvarnel {
 
 std::optional<QImage> readPicture(const QString& path) {
   if (!QFileInfo(path).isFile()) return std::nullopt;
+  QImageReader::setAllocationLimit(static_cast<int>(largestPictureBytes / (1024 * 1024)));
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   const QSize size = reader.size();

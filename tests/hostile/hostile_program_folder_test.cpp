@@ -71,8 +71,6 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
        false, [&] { return fs::is_directory(options) && readBytes(options + "/inside") == storedOptions; }},
       {"a pipe nobody writes to", [&] { ASSERT_EQ(::mkfifo(options.c_str(), 0644), 0); }, false,
        [&] { return fs::is_fifo(options); }},
-      {"a link to an endless device", [&] { fs::create_symlink("/dev/zero", options); }, false,
-       [&] { return fs::is_symlink(options) && fs::read_symlink(options) == "/dev/zero"; }},
       {"a read-only Options.ini",
        [&] {
          storeOptions();
@@ -111,6 +109,23 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
     EXPECT_TRUE(messages.shown.empty()) << row.why;
     EXPECT_TRUE(row.keptAsItWas()) << row.why;
     EXPECT_EQ(listing(folderPath()), before) << row.why << ": nothing left behind";
+  }
+}
+
+TEST_F(HostileProgramFolder, ALinkPlantedAtOptionsIniIsReplacedNeverFollowed) {
+  const std::string options = optionsFile();
+  const std::string elsewhere = folderPath() + "/elsewhere.txt";
+  for (const std::string& target : {std::string("/dev/zero"), elsewhere}) {
+    empty();
+    std::ofstream(elsewhere, std::ios::binary) << "someone else's file";
+    fs::create_symlink(target, options);
+    restart();
+    state.maze.mazeWidth = 12;
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(readBytes(elsewhere), "someone else's file") << target;
+    ASSERT_FALSE(fs::is_symlink(options)) << target;
+    EXPECT_EQ(readBytes(options).substr(0, 6), " 12 \r\n") << target;
   }
 }
 
