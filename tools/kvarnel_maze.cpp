@@ -1,12 +1,41 @@
-// kvarnel-maze: maze files without the window.
+// kvarnel-maze: maze files and pictures of the field without the window.
 #include "maze_tool.h"
 
 #include "core/system_clock.h"
 
+#include <QGuiApplication>
+
+#include <cstdlib>
 #include <iostream>
+#include <optional>
+
+namespace {
+
+// Qt's notices about the session it runs in (such as a missing XDG_RUNTIME_DIR) are not the
+// tool's to report: its standard error carries its own one-line messages only.
+void onlySeriousMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  // Only render paints, and painting needs a GUI application; generate and read run without
+  // one, so they need no display at all. Qt sees no arguments of ours, lest it take any.
+  int qtArgc = 1;
+  std::optional<QGuiApplication> app;
+  std::string programFolder;
+  if (!args.empty() && args[0] == "render") {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(onlySeriousMessages);
+    app.emplace(qtArgc, argv);
+    programFolder = QCoreApplication::applicationDirPath().toStdString();
+  }
+
   kvarnel::SystemClock clock;
-  return kvarnel::runMazeTool({argv + 1, argv + argc}, std::cout, std::cerr, clock);
+  return kvarnel::runMazeTool(args, std::cout, std::cerr, clock, programFolder);
 }

@@ -1,5 +1,8 @@
-// The commands of kvarnel-maze: generate and read.
+// The commands of kvarnel-maze: generate and read here, render in its own file.
 #include "maze_tool.h"
+
+#include "render_command.h"
+#include "tool_output.h"
 
 #include "core/clock.h"
 #include "core/new_maze.h"
@@ -25,13 +28,22 @@ constexpr const char* usage = R"(Usage:
   kvarnel-maze read FILE [-o OUT]
       Reads FILE as the game does and writes it back as the game would save it.
       Exits 1 with the game's message when the file cannot be read.
+  kvarnel-maze render FILE [-o OUT.png] [--hero NAME] [--wall NAME] [--door NAME]
+      Reads FILE as the game does and draws its playing field as the game shows it: the
+      walls, the door in the bottom-right room and the hero in the room where it stands.
+      NAME is a picture's file name in the folder "Герои", "Стенки" or "Двери" beside
+      this program; without it the first file of the folder by name is taken. Pictures
+      must be square, at least 32 pixels a side for a hero and a door and 16 for a wall.
+      The picture kind written follows OUT's ending (PNG when there is none, and on
+      standard output). A field above 16384 pixels a side or 256 MB (4 bytes a pixel)
+      is refused.
   kvarnel-maze --help
       Shows this text.
 
 Output goes to standard output unless -o names a file, which is replaced safely: a failed
 write leaves the old file as it was.
-Exit codes: 0 done, 1 a maze file could not be read or written, 2 bad arguments or a size
-beyond the limits. Messages go to standard error, one line each.
+Exit codes: 0 done, 1 a file could not be read or written, 2 bad arguments, a size beyond
+the limits or a picture that cannot be used. Messages go to standard error, one line each.
 )";
 
 constexpr double secondsPerDay = 86400;
@@ -52,13 +64,7 @@ int refuseSize(std::ostream& err) {
 // Writes a maze to the named file, or its bytes to out.
 int emit(const MazeState& maze, const std::optional<std::string>& outFile, std::ostream& out,
          std::ostream& err) {
-  if (!outFile) {
-    out << composeMazeFile(maze);
-    out.flush();
-    if (out) return 0;
-    err << "kvarnel-maze: cannot write to standard output\n";
-    return 1;
-  }
+  if (!outFile) return writeStandardOutput(composeMazeFile(maze), out, err);
   const MazeFileResult result = WriteMazeFile(maze, *outFile);
   if (result == MazeFileResult::Ok) return 0;
   err << MazeFileMessage(result, *outFile) << '\n';
@@ -146,7 +152,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 } // namespace
 
 int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                Clock& clock) {
+                Clock& clock, const std::string& programFolder) {
   if (args.empty()) {
     err << "kvarnel-maze: no command (see --help)\n";
     return 2;
@@ -159,6 +165,7 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   if (args[0] == "generate") return generate(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);
+  if (args[0] == "render") return renderMaze(args, out, err, programFolder);
   err << "kvarnel-maze: unknown command '" << args[0] << "' (see --help)\n";
   return 2;
 }

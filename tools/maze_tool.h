@@ -9,8 +9,10 @@ namespace kvarnel {
 
 class Clock;
 
-// Exit codes: 0 done, 1 a maze file could not be read or written, 2 bad arguments.
+// Exit codes: 0 done, 1 a file could not be read or written, 2 bad arguments or an unusable
+// picture. programFolder holds the picture folders that render draws with; render paints, so
+// it needs a QGuiApplication.
 int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                Clock& clock);
+                Clock& clock, const std::string& programFolder);
 
 } // namespace kvarnel

@@ -16,7 +16,11 @@ struct FieldGeometry {
   std::int32_t halfStep = 0;
 };
 
-// From the width of the hero store (which keeps its designed 32 pixels) and of the wall picture.
+// The hero store keeps this width whatever hero picture it holds, so it, not the hero picture,
+// sets the rooms' size.
+inline constexpr std::int32_t designedHeroStoreWidth = 32;
+
+// From the width of the hero store (designedHeroStoreWidth) and of the wall picture.
 FieldGeometry fieldGeometryOf(std::int32_t heroStoreWidth, std::int32_t wallPictureWidth);
 
 struct PixelRect {

@@ -1,36 +1,18 @@
 // kvarnel-maze: generate and read, their outputs and exit codes.
 #include "core/maze_checks.h"
 #include "files/maze_file_format.h"
-#include "maze_tool.h"
-#include "support/fake_platform.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace kvarnel {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-  int code;
-  std::string out, err;
-};
-
-ToolRun run(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  testing::FakeClock clock;
-  const int code = runMazeTool(args, out, err, clock);
-  return {code, out.str(), err.str()};
-}
 
 TEST(MazeTool, GenerateKnownSeedIsTheGamesFile) {
   const ToolRun r = run({"generate", "6", "4", "--seed-text", " 45296.17"});
@@ -94,31 +76,6 @@ TEST(MazeTool, BadArgumentsExitTwoWithOneLine) {
   for (const char* word : {"generate", "--seed-text", "--seconds", "read", "-o", "16383", "32767"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
-
-// Runs the built executable through the shell; prefix may run it as another user.
-class MazeToolExecutable : public ::testing::Test {
-protected:
-  fs::path dir;
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kvarnel-tool-exe-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string path(const std::string& name) const { return (dir / name).string(); }
-  static std::string get(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  ToolRun exec(const std::string& args, const std::string& prefix = "") const {
-    const std::string out = path("stdout"), err = path("stderr");
-    const int status = std::system((prefix + " " + KVARNEL_MAZE_TOOL + " " + args + " >" + out +
-                                    " 2>" + err).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, get(out), get(err)};
-  }
-};
 
 TEST_F(MazeToolExecutable, ExitCodesAndOutputs) {
   const ToolRun made = exec("generate 6 4 --seed-text ' 45296.17'");

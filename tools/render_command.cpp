@@ -1,0 +1,207 @@
+// kvarnel-maze render: the field painted by the window's own painter into a picture file.
+#include "render_command.h"
+
+#include "core/picture_kinds.h"
+#include "files/atomic_file.h"
+#include "files/maze_file_format.h"
+#include "tool_output.h"
+#include "view/field_geometry.h"
+#include "view/field_painter.h"
+#include "windows/load_pic.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <array>
+#include <optional>
+#include <ostream>
+
+namespace kvarnel {
+namespace {
+
+struct KindOption {
+  PictureKind kind;
+  std::string_view option;
+  std::string_view noun;
+};
+
+constexpr std::array<KindOption, 3> kindOptions{{
+    {PictureKind::Hero, "--hero", "hero"},
+    {PictureKind::Wall, "--wall", "wall"},
+    {PictureKind::Door, "--door", "door"},
+}};
+
+struct RenderArgs {
+  std::optional<std::string> file;
+  std::optional<std::string> outFile;
+  std::array<std::optional<std::string>, 3> names; // by kind
+};
+
+QString qtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::ostream& operator<<(std::ostream& os, const QString& text) { return os << text.toStdString(); }
+
+std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::ostream& err) {
+  RenderArgs parsed;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    std::optional<std::string>* slot = a == "-o" ? &parsed.outFile : nullptr;
+    for (std::size_t k = 0; k < kindOptions.size(); ++k)
+      if (a == kindOptions[k].option) slot = &parsed.names[k];
+    if (slot != nullptr) {
+      if (i + 1 >= args.size() || *slot) {
+        err << "kvarnel-maze: " << a << " needs one value\n";
+        return std::nullopt;
+      }
+      *slot = args[++i];
+    } else if (!parsed.file && !a.starts_with("-")) {
+      parsed.file = a;
+    } else {
+      err << "kvarnel-maze: unexpected argument '" << a << "' (see --help)\n";
+      return std::nullopt;
+    }
+  }
+  if (!parsed.file) {
+    err << "kvarnel-maze: render takes FILE (see --help)\n";
+    return std::nullopt;
+  }
+  for (std::size_t k = 0; k < kindOptions.size(); ++k) {
+    const std::optional<std::string>& name = parsed.names[k];
+    // The game takes a picture by its name in the kind's folder, never from elsewhere.
+    if (name && (name->empty() || name->find_first_of("/\\") != std::string::npos)) {
+      err << "kvarnel-maze: " << kindOptions[k].option << " takes a file name in the folder \""
+          << pictureFolderName(kindOptions[k].kind) << "\"\n";
+      return std::nullopt;
+    }
+  }
+  return parsed;
+}
+
+// The picture format named by the output file's ending; PNG for standard output or no ending.
+std::optional<QByteArray> outputFormat(const std::optional<std::string>& outFile, std::ostream& err) {
+  QByteArray format = "png";
+  if (outFile) {
+    const QString suffix = QFileInfo(qtText(*outFile)).suffix().toLower();
+    if (!suffix.isEmpty()) format = suffix.toUtf8();
+  }
+  if (QImageWriter::supportedImageFormats().contains(format)) return format;
+  err << "kvarnel-maze: cannot write ." << format.toStdString()
+      << " pictures; name the output *.png or another picture kind\n";
+  return std::nullopt;
+}
+
+// The named picture of the kind, or the first file of its folder by name, read by the game's
+// picture loader and checked as the picture chooser checks it, with the chooser's messages.
+std::optional<QPixmap> loadPicture(const KindOption& kind, const std::optional<std::string>& name,
+                                   const QString& programFolder, std::ostream& err) {
+  const QDir folder(QDir(programFolder).filePath(QString::fromStdString(pictureFolderName(kind.kind))));
+  QString file;
+  if (name) {
+    file = qtText(*name);
+  } else {
+    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+    if (files.isEmpty()) {
+      err << "kvarnel-maze: no " << kind.noun << " pictures in '" << folder.path() << "'\n";
+      return std::nullopt;
+    }
+    file = files.first();
+  }
+  const QString path = folder.filePath(file);
+  const std::optional<QImage> image = readPicture(path);
+  if (!image) {
+    err << "kvarnel-maze: " << kind.noun << " picture '" << path << "': " << notOpenedMessage << '\n';
+    return std::nullopt;
+  }
+  if (const std::optional<std::string> refusal = pictureRefusal(kind.kind, image->width(), image->height())) {
+    err << "kvarnel-maze: " << kind.noun << " picture '" << path << "' (" << image->width() << " x "
+        << image->height() << " pixels): " << *refusal << '\n';
+    return std::nullopt;
+  }
+  return QPixmap::fromImage(*image);
+}
+
+// The whole field as the window shows it: the field painted, the hero box at the hero's room.
+QImage fieldPicture(const MazeState& maze, const FieldGeometry& g, const PixelRect& field,
+                    const FieldPictures& pictures) {
+  QImage image(static_cast<int>(field.width), static_cast<int>(field.height), QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  QPainter painter(&image);
+  paintField(painter, image.rect(), maze, g, pictures.wall, pictures.door);
+  painter.drawPixmap(static_cast<int>(heroRestPosition(maze.heroCol, g)),
+                     static_cast<int>(heroRestPosition(maze.heroRow, g)), heroBoxPicture(g, pictures.hero));
+  return image;
+}
+
+int writePicture(const QByteArray& bytes, const std::optional<std::string>& outFile, std::ostream& out,
+                 std::ostream& err) {
+  const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (!outFile) return writeStandardOutput(view, out, err);
+  switch (writeFileAtomically(*outFile, view)) {
+  case AtomicWriteResult::Ok: return 0;
+  case AtomicWriteResult::AccessDenied:
+    err << MazeFileMessage(MazeFileResult::WriteProtected, *outFile) << '\n';
+    return 1;
+  case AtomicWriteResult::Failed: break;
+  }
+  err << MazeFileMessage(MazeFileResult::CannotSave, *outFile) << '\n';
+  return 1;
+}
+
+} // namespace
+
+int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::string& programFolder) {
+  const std::optional<RenderArgs> parsed = parseArgs(args, err);
+  if (!parsed) return 2;
+  const std::optional<QByteArray> format = outputFormat(parsed->outFile, err);
+  if (!format) return 2;
+
+  MazeState maze;
+  const MazeFileResult read = ReadMazeFile(maze, *parsed->file);
+  if (read != MazeFileResult::Ok) {
+    err << MazeFileMessage(read, *parsed->file) << '\n';
+    return 1;
+  }
+
+  std::array<QPixmap, 3> loaded;
+  for (std::size_t k = 0; k < kindOptions.size(); ++k) {
+    std::optional<QPixmap> picture = loadPicture(kindOptions[k], parsed->names[k], qtText(programFolder), err);
+    if (!picture) return 2;
+    loaded[k] = std::move(*picture);
+  }
+  const FieldPictures pictures{loaded[0], loaded[1], loaded[2]};
+
+  const FieldGeometry g = fieldGeometryOf(designedHeroStoreWidth, pictures.wall.width());
+  const PixelRect field = fieldRectOf(maze, g);
+  if (field.width > maxRenderSide || field.height > maxRenderSide ||
+      field.width * field.height * 4 > maxRenderBytes) {
+    err << "kvarnel-maze: the field would be " << field.width << " x " << field.height
+        << " pixels; render draws at most " << maxRenderSide << " pixels a side and "
+        << (maxRenderBytes >> 20) << " MB (use a smaller wall picture or maze)\n";
+    return 2;
+  }
+  const QImage image = fieldPicture(maze, g, field, pictures);
+  if (image.isNull()) {
+    err << "kvarnel-maze: not enough memory for a picture of " << field.width << " x " << field.height
+        << " pixels\n";
+    return 1;
+  }
+
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, *format);
+  if (!writer.write(image)) {
+    err << "kvarnel-maze: cannot encode the picture: " << writer.errorString().simplified() << '\n';
+    return 1;
+  }
+  return writePicture(bytes, parsed->outFile, out, err);
+}
+
+} // namespace kvarnel
