@@ -124,6 +124,7 @@ void frmForma::createControls() {
   picStenka = hiddenPictureBox(client, "picStenka", twipsRect(6360, 1080, 480, 480));
   picDveri = hiddenPictureBox(client, "picDveri", twipsRect(6360, 1680, 480, 480));
   picGeroy1 = hiddenPictureBox(client, "picGeroy1", twipsRect(6360, 2280, 480, 480));
+  static_assert(twips(480) == designedHeroStoreWidth);
   picVostrel = hiddenPictureBox(client, "picVostrel", twipsRect(2760, 2400, 4500, 6000));
   picVostrel->setPixmap(titlePicture());
   picVostrel->resize(picVostrel->pixmap().size());

@@ -23,7 +23,8 @@ QPixmap heroBoxPicture(const FieldGeometry& g, const QPixmap& hero) {
   QPixmap box(std::max(1, g.heroSize), std::max(1, g.heroSize));
   box.fill(Qt::white);
   QPainter painter(&box);
-  painter.drawPixmap(g.inset, g.inset, hero);
+  // The hero store shows only its designed square of the picture, from the top-left corner.
+  painter.drawPixmap(g.inset, g.inset, hero, 0, 0, designedHeroStoreWidth, designedHeroStoreWidth);
   return box;
 }
 

@@ -23,8 +23,8 @@ struct FieldPictures {
 void paintField(QPainter& painter, const QRect& area, const MazeState& maze, const FieldGeometry& g,
                 const QPixmap& wall, const QPixmap& door);
 
-// The hero box's content: heroSize square on white, the hero picture at the inset at its own
-// size, cut off at the box's edges.
+// The hero box's content: heroSize square on white, the hero store's designed square of the
+// hero picture at the inset, cut off at the box's edges.
 QPixmap heroBoxPicture(const FieldGeometry& g, const QPixmap& hero);
 
 } // namespace kvarnel
