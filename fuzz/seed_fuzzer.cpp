@@ -3,6 +3,7 @@
 #include "core/new_maze.h"
 #include "core/seed.h"
 #include "core/size_limits.h"
+#include "files/maze_file_format.h"
 #include "fuzz_support.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -96,6 +97,11 @@ void checkNewMaze(std::int32_t width, std::int32_t height, const std::string& te
   check(maze.heroCol == 0 && maze.heroRow == 0, "the hero starts in the top-left room");
   check(maze.roomCount == width * height, "the room count is width times height");
   check(testing::finishedMazeFault(maze).empty(), "a new maze is a finished perfect maze");
+  MazeState opened = before;
+  check(parseMazeFile(composeMazeFile(maze), opened) == MazeFileResult::Ok &&
+            opened.mazeGrid == maze.mazeGrid && opened.heroCol == 0 && opened.heroRow == 0 &&
+            opened.mazeWidth == width && opened.mazeHeight == height,
+        "a new maze saved and opened again is the same maze");
   // Only the first eight characters seed the maze.
   if (text.size() > 8) {
     MazeState same = before;
