@@ -15,18 +15,7 @@ fi
 
 # What the configure step needs (Qt is found even though the targets do not link it), then clang
 # and its runtime: libclang-rt-14-dev holds libclang_rt.fuzzer and FuzzedDataProvider.h.
-bash scripts/install-deps.sh
-packages=(clang-14 libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  $sudo_cmd apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
 targets=(maze_file options_file seed)
 cmake -S . -B build-fuzz -G Ninja -DKVARNEL_FUZZ=ON -DKVARNEL_BENCH=OFF \

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and benchmarking the game need.
-# Safe to run again: apt-get skips what is already there.
+# Safe to run again: apt-get skips what is already there. Further packages may be named as
+# arguments (scripts/fuzz.sh adds clang).
 set -euo pipefail
 packages=(
+  "$@"
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -98,9 +98,7 @@ class HostilePictures : public GameFixture {
 protected:
   void SetUp() override {
     GameFixture::SetUp();
-    putPicture(appFolder, "Герои", "hero.png", 32, 32, Qt::blue);
-    putPicture(appFolder, "Стенки", "wall.png", 16, 16, Qt::black);
-    putPicture(appFolder, "Двери", "door.png", 32, 32, Qt::red);
+    putStandardPictures();
     for (PictureKind kind : pictureKinds) {
       const std::string name = kind == PictureKind::Hero ? "hero.png" : kind == PictureKind::Wall ? "wall.png" : "door.png";
       LoadPic(state, *window, kind, name, window->pictureStore(kind));

@@ -46,6 +46,12 @@ void GameFixture::setPictures(int heroSize, int wallSize, int doorSize) {
   window->picDveri->resize(doorSize, doorSize);
 }
 
+void GameFixture::putStandardPictures() {
+  putPicture(appFolder, "Герои", "hero.png", 32, 32, Qt::blue);
+  putPicture(appFolder, "Стенки", "wall.png", 16, 16, Qt::black);
+  putPicture(appFolder, "Двери", "door.png", 32, 32, Qt::red);
+}
+
 void GameFixture::newMaze(int width, int height) {
   state.maze.mazeWidth = width;
   state.maze.mazeHeight = height;

@@ -33,6 +33,8 @@ protected:
   void restart();
   // Puts pictures into the main window's stores as a new game would.
   void setPictures(int heroSize, int wallSize, int doorSize);
+  // hero.png (32), wall.png (16) and door.png (32) in the picture folders.
+  void putStandardPictures();
   // A new untimed maze of the given size, seeded from the fake clock.
   void newMaze(int width, int height);
 

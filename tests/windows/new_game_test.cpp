@@ -30,9 +30,7 @@ class NewGame : public GameFixture {
 protected:
   void SetUp() override {
     GameFixture::SetUp();
-    putPicture(appFolder, "Герои", "hero.png", 32, 32, Qt::blue);
-    putPicture(appFolder, "Стенки", "wall.png", 16, 16, Qt::black);
-    putPicture(appFolder, "Двери", "door.png", 32, 32, Qt::red);
+    putStandardPictures();
   }
   void choosePictures() {
     state.settings.heroPicture = "hero.png";
