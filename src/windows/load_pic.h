@@ -12,8 +12,6 @@
 
 namespace kvarnel {
 
-class GameWindow;
-
 // Pictures whose decoded image would take more than this are not loaded.
 inline constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
 
