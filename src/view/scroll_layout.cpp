@@ -67,7 +67,7 @@ WindowLayout layOutWindow(const WindowLayoutInput& in) {
     if (in.timedGame) {
       out.timeBarShown = true;
       out.timeBar = {0, 0, std::max(0, in.clientWidth), timeBarHeight};
-      const int limit = in.limitMinutes * 60 + in.limitSeconds;
+      const std::int64_t limit = std::int64_t{in.limitMinutes} * 60 + in.limitSeconds;
       out.barPerSecond = limit > 0 ? static_cast<float>(out.viewWidth) / static_cast<float>(limit) : 0.0f;
       top = timeBarBand;
     }
