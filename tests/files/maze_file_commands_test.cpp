@@ -4,6 +4,7 @@
 #include "core/new_maze.h"
 #include "files/maze_file_format.h"
 #include "support/fake_platform.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@ using testing::FakeClock;
 using testing::FakeDocumentOpener;
 using testing::FakeFileDialogs;
 using testing::FakeMessageBoxes;
+using testing::readBytes;
 
 class RecordingWindow : public MazeFileWindow {
 public:
@@ -46,12 +48,6 @@ protected:
   }
   std::string dir() const { return folder.string() + "/"; }
   std::string path(const std::string& name) const { return dir() + name; }
-  static std::string read(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   void save(bool saveAs) { DialogBoxSave(saveAs, state, services, window); }
   void open() { DialogBoxOpen(state, services, window); }
 
@@ -84,7 +80,7 @@ TEST_F(MazeFileCommands, SaveWithoutACurrentFileAsksAndAddsTheExtension) {
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].startFolder, dir());
   EXPECT_EQ(dialogs.saveRequests[0].proposedName, "");
-  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
   EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
   EXPECT_EQ(window.captions, std::vector<std::string>{path("maze.lbr")});
   EXPECT_TRUE(messages.shown.empty());
@@ -96,7 +92,7 @@ TEST_F(MazeFileCommands, SaveWithACurrentFileRewritesItWithoutAsking) {
   save(false);
   EXPECT_TRUE(dialogs.saveRequests.empty());
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
 }
 
 TEST_F(MazeFileCommands, SaveAsProposesTheCurrentNameAndKeepsItsCase) {
@@ -106,7 +102,7 @@ TEST_F(MazeFileCommands, SaveAsProposesTheCurrentNameAndKeepsItsCase) {
   save(true);
   EXPECT_EQ(dialogs.saveRequests.at(0).proposedName, "maze.lbr");
   EXPECT_TRUE(messages.shown.empty()) << "the current file is replaced without a question";
-  EXPECT_EQ(read(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
 
   dialogs.saveAnswers.push_back(path("Other.LBR"));
   save(true);
@@ -127,7 +123,7 @@ TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
   EXPECT_EQ(q.icon, MessageIcon::Exclamation);
   EXPECT_EQ(q.buttons, MessageButtons::YesNo);
   EXPECT_EQ(q.defaultAnswer, MessageAnswer::No);
-  EXPECT_EQ(read(path("other.lbr")), "old");
+  EXPECT_EQ(readBytes(path("other.lbr")), "old");
   EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
   EXPECT_TRUE(window.captions.empty());
 
@@ -137,7 +133,7 @@ TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
   messages.answers.push_back(MessageAnswer::Yes);
   save(true);
   EXPECT_EQ(dialogs.saveRequests.at(1).startFolder, dir());
-  EXPECT_EQ(read(path("sub/other.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("sub/other.lbr")), composeMazeFile(state.maze));
   EXPECT_EQ(state.settings.dialogFolder, path("sub/"));
 }
 
@@ -151,7 +147,7 @@ TEST_F(MazeFileCommands, FailedWritesChangeNothingButShowTheMessage) {
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, MazeFileMessage(MazeFileResult::WriteProtected, path("ro.lbr")));
   EXPECT_EQ(messages.shown[1].icon, MessageIcon::Stop);
-  EXPECT_EQ(read(path("ro.lbr")), "old");
+  EXPECT_EQ(readBytes(path("ro.lbr")), "old");
 
   dialogs.saveAnswers.push_back(path("missing/m.lbr"));
   save(true);

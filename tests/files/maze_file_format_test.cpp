@@ -2,6 +2,7 @@
 #include "core/maze_checks.h"
 #include "core/new_maze.h"
 #include "files/maze_file_format.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +42,8 @@ protected:
     fs::remove_all(dir);
   }
   std::string path(const std::string& name) const { return (dir / name).string(); }
-  static void put(const std::string& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-  }
-  static std::string get(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  static void put(const std::string& file, const std::string& bytes) { testing::writeBytes(file, bytes); }
+  static std::string get(const std::string& file) { return testing::readBytes(file); }
   std::size_t entries() const {
     std::size_t n = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir)) ++n;

@@ -1,6 +1,7 @@
 // Hostile maze files opened through the main window's "Открыть": what the player is told, and
 // proof that the maze in play, the current file and the file on disk are untouched.
 #include "files/maze_file_format.h"
+#include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
 #include "view/field_widget.h"
@@ -18,21 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::GameFixture;
+using testing::readBytes;
+using testing::writeBytes;
 using testing::ResourceProbe;
 
 constexpr const char* notMazeFile = "не подходит к программе.";
 constexpr const char* cannotOpen = "открыть не возможно.";
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Bytes no text editor would make: every value 0 to 255, in an order that repeats nothing soon.
 std::string garbage(std::size_t size, std::uint32_t seed) {

@@ -2,6 +2,7 @@
 // picture name never reaches outside its picture folder.
 #include "files/options_file_format.h"
 #include "play/start_up.h"
+#include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
 #include "windows/frm_new.h"
@@ -19,19 +20,11 @@ namespace kvarnel {
 namespace {
 
 using testing::GameFixture;
+using testing::readBytes;
+using testing::writeBytes;
 using testing::putPicture;
 using testing::ResourceProbe;
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeBytes(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
 
 // A string of every byte of a literal, NULs included.
 template <std::size_t N>

@@ -1,6 +1,7 @@
 // A hostile program folder: Options.ini that cannot be read or written as a file. The game
 // still comes up with its title and ends when closed, silently, and leaves the folder as it was.
 #include "play/start_up.h"
+#include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "view/field_widget.h"
 
@@ -19,13 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::GameFixture;
+using testing::readBytes;
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Names and kinds of everything in a folder: what the game must leave as it found it.
 std::string listing(const fs::path& folder) {

@@ -4,6 +4,7 @@
 
 #include "maze_tool.h"
 #include "support/fake_platform.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -44,10 +45,7 @@ protected:
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
   std::string path(const std::string& name) const { return (dir / name).string(); }
-  static std::string get(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  static std::string get(const std::string& file) { return testing::readBytes(file); }
   ToolRun exec(const std::string& args, const std::string& prefix = "") const {
     const std::string out = path("stdout"), err = path("stderr");
     const int status = std::system((prefix + " " + KVARNEL_MAZE_TOOL + " " + args + " >" + out +
