@@ -10,12 +10,9 @@
 namespace kvarnel {
 namespace {
 
-MazeState benchMaze(const benchmark::State& state) {
-  MazeState maze;
-  maze.mazeWidth = static_cast<int>(state.range(0));
-  maze.mazeHeight = static_cast<int>(state.range(1));
-  startNewMaze(maze, " 45296.17");
-  return maze;
+Maze benchMaze(const benchmark::State& state) {
+  return newMaze(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)), " 45296.17")
+      .value_or(Maze{});
 }
 
 std::string benchFile() {
@@ -23,31 +20,31 @@ std::string benchFile() {
 }
 
 void BM_WriteMazeFile(benchmark::State& state) {
-  const MazeState maze = benchMaze(state);
+  const Maze maze = benchMaze(state);
   const std::string file = benchFile();
-  for (auto _ : state) benchmark::DoNotOptimize(WriteMazeFile(maze, file));
+  for (auto _ : state) benchmark::DoNotOptimize(writeMazeFile(maze, file));
   std::filesystem::remove(file);
 }
 
 void BM_ReadMazeFile(benchmark::State& state) {
   const std::string file = benchFile();
-  WriteMazeFile(benchMaze(state), file);
-  MazeState maze;
-  for (auto _ : state) benchmark::DoNotOptimize(ReadMazeFile(maze, file));
+  writeMazeFile(benchMaze(state), file);
+  Maze maze;
+  for (auto _ : state) benchmark::DoNotOptimize(readMazeFile(maze, file));
   std::filesystem::remove(file);
 }
 
 // The format alone, without the file system: composing and parsing the bytes.
 void BM_ComposeMazeFile(benchmark::State& state) {
-  const MazeState maze = benchMaze(state);
+  const Maze maze = benchMaze(state);
   for (auto _ : state) benchmark::DoNotOptimize(composeMazeFile(maze));
   state.SetComplexityN(static_cast<benchmark::IterationCount>(maze.mazeGrid.size()));
 }
 
 void BM_ParseMazeFile(benchmark::State& state) {
-  const MazeState written = benchMaze(state);
+  const Maze written = benchMaze(state);
   const std::string bytes = composeMazeFile(written);
-  MazeState maze;
+  Maze maze;
   for (auto _ : state) benchmark::DoNotOptimize(parseMazeFile(bytes, maze));
   state.SetComplexityN(static_cast<benchmark::IterationCount>(written.mazeGrid.size()));
 }

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +19,10 @@ inline void check(bool holds, const char* property) {
   if (holds) return;
   std::fprintf(stderr, "kvarnel fuzz: property broken: %s\n", property);
   std::abort();
+}
+
+inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
 }
 
 // One file per target and process, removed when the run ends normally. It lives in memory

@@ -33,13 +33,10 @@ Options otherOptions() {
 }
 
 } // namespace
-} // namespace kvarnel::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace kvarnel;
-  using namespace kvarnel::fuzz;
+// One input: its properties, then the same bytes read as a file.
+void fuzzOptionsFile(std::string_view bytes) {
   static const ScratchFile scratch("options");
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
   Options read;
   parseOptionsFile(bytes, read);
@@ -67,10 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(composeOptionsFile(again) == text, "writing read-back options gives the same bytes");
 
   // The file reader gives what the bytes give, for files below the 64 KiB it reads at most.
-  if (size >= (std::size_t{1} << 16)) return 0;
+  if (bytes.size() >= (std::size_t{1} << 16)) return;
   scratch.put(bytes);
   Options fromFile;
   readOptionsFile(scratch.path(), fromFile);
   check(sameOptions(fromFile, read), "the file reads as its bytes parse");
+}
+
+} // namespace kvarnel::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  kvarnel::fuzz::fuzzOptionsFile(kvarnel::fuzz::bytesOf(data, size));
   return 0;
 }

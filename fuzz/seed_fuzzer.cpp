@@ -29,7 +29,7 @@ void checkDigits(const std::string& text) {
     check(digits[k] == expected, "seed digits are the first eight codes mod 10, right-aligned");
   }
   SeedDigits mixed = digits;
-  MixSeedDigits(mixed);
+  mixSeedDigits(mixed);
   check(std::all_of(mixed.begin(), mixed.end(), [](std::uint8_t d) { return d <= 9; }),
         "mixed seed digits stay digits");
 }
@@ -70,48 +70,22 @@ void checkSeedText(float seconds) {
         "seed text is the value to 7 significant digits");
 }
 
-bool sameMaze(const MazeState& a, const MazeState& b) {
-  return a.mazeWidth == b.mazeWidth && a.mazeHeight == b.mazeHeight &&
-         a.roomsAcross == b.roomsAcross && a.roomsDown == b.roomsDown &&
-         a.gridMaxX == b.gridMaxX && a.gridMaxY == b.gridMaxY && a.roomCount == b.roomCount &&
-         a.mazeGrid == b.mazeGrid && a.pathStack.size() == b.pathStack.size() &&
-         a.heroCol == b.heroCol && a.heroRow == b.heroRow;
-}
-
-// A maze already in play, so that a refused size shows any change.
-MazeState mazeInPlay(std::int32_t width, std::int32_t height) {
-  MazeState maze;
-  check(startNewMaze(maze, " 45296.17"), "the 4 x 4 maze in play is made");
-  maze.heroCol = 1;
-  maze.heroRow = 2;
-  maze.mazeWidth = width;
-  maze.mazeHeight = height;
-  return maze;
-}
-
 void checkNewMaze(std::int32_t width, std::int32_t height, const std::string& text) {
-  const MazeState before = mazeInPlay(width, height);
-  MazeState maze = before;
-  const bool made = startNewMaze(maze, text);
+  const std::optional<Maze> maze = newMaze(width, height, text);
   if (!mazeSizeFits(width, height)) {
-    check(!made && sameMaze(maze, before), "a size that cannot be made changes nothing");
+    check(!maze, "a size that cannot be made is not made");
     return;
   }
-  check(made, "a size that fits is made");
-  check(maze.heroCol == 0 && maze.heroRow == 0, "the hero starts in the top-left room");
-  check(maze.roomCount == width * height, "the room count is width times height");
-  check(testing::finishedMazeFault(maze).empty(), "a new maze is a finished perfect maze");
-  MazeState opened = before;
-  check(parseMazeFile(composeMazeFile(maze), opened) == MazeFileResult::Ok &&
-            opened.mazeGrid == maze.mazeGrid && opened.heroCol == 0 && opened.heroRow == 0 &&
-            opened.mazeWidth == width && opened.mazeHeight == height,
+  check(maze.has_value(), "a size that fits is made");
+  check(maze->heroCol == 0 && maze->heroRow == 0, "the hero starts in the top-left room");
+  check(testing::finishedMazeFault(*maze).empty(), "a new maze is a finished perfect maze");
+  Maze opened;
+  check(parseMazeFile(composeMazeFile(*maze), opened) == MazeFileResult::Ok && opened == *maze,
         "a new maze saved and opened again is the same maze");
   // Only the first eight characters seed the maze.
-  if (text.size() > 8) {
-    MazeState same = before;
-    check(startNewMaze(same, text.substr(0, 8)) && same.mazeGrid == maze.mazeGrid,
+  if (text.size() > 8)
+    check(newMaze(width, height, text.substr(0, 8)) == maze,
           "the seed text past eight characters does not change the maze");
-  }
 }
 
 } // namespace

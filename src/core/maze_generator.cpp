@@ -4,6 +4,7 @@
 #include "core/direction_orders.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace kvarnel {
 
@@ -35,15 +36,28 @@ int AdditiveGenerator::orderDraw() {
   return order;
 }
 
-GridPoint startRoomOf(AdditiveGenerator& random, const MazeState& maze) {
-  const int x = 2 * (random.wideDraw() % maze.roomsAcross) + 1;
-  const int y = 2 * (random.wideDraw() % maze.roomsDown) + 1;
+GridPoint startRoomOf(AdditiveGenerator& random, const Maze& maze) {
+  const int x = 2 * (random.wideDraw() % maze.mazeWidth) + 1;
+  const int y = 2 * (random.wideDraw() % maze.mazeHeight) + 1;
   return {x, y};
 }
 
-void GenerateMaze(MazeState& maze, const SeedDigits& mixedDigits) {
+namespace {
+
+// The step by which a room was entered: where to go back to and which slot to try next there.
+struct EnteredBy {
+  std::uint8_t slot = 0;  // 0..3, slot within the direction order
+  std::int16_t order = 0; // 0..23
+};
+
+} // namespace
+
+void generateMaze(Maze& maze, const SeedDigits& mixedDigits) {
   AdditiveGenerator random(mixedDigits);
   std::fill(maze.mazeGrid.begin(), maze.mazeGrid.end(), cellWall);
+  // Every room but the first is entered once, so the way back never holds more.
+  std::vector<EnteredBy> wayBack(static_cast<std::size_t>(maze.mazeWidth) *
+                                 static_cast<std::size_t>(maze.mazeHeight));
 
   auto [x, y] = startRoomOf(random, maze);
   maze.cell(x, y) = cellOpen;
@@ -69,7 +83,7 @@ void GenerateMaze(MazeState& maze, const SeedDigits& mixedDigits) {
       }
       if (found || top < 0) break;
       // Step back into the room we came from and resume its order at the next slot.
-      const PathRecord back = maze.pathStack[static_cast<std::size_t>(top--)];
+      const EnteredBy back = wayBack[static_cast<std::size_t>(top--)];
       k = back.slot;
       p = back.order;
       x -= 2 * dirOrder[p][k].dx;
@@ -77,8 +91,7 @@ void GenerateMaze(MazeState& maze, const SeedDigits& mixedDigits) {
       ++k;
     }
     if (!found) break;
-    maze.pathStack[static_cast<std::size_t>(++top)] = {static_cast<std::uint8_t>(k),
-                                                       static_cast<std::int16_t>(p)};
+    wayBack[static_cast<std::size_t>(++top)] = {static_cast<std::uint8_t>(k), static_cast<std::int16_t>(p)};
     maze.cell(nx, ny) = cellOpen;
     maze.cell((x + nx) / 2, (y + ny) / 2) = cellOpen;
     x = nx;

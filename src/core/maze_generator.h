@@ -1,7 +1,7 @@
 // The maze generator: an additive generator modulo 29 and a depth-first carving of a perfect maze.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 #include "core/seed.h"
 
 #include <array>
@@ -27,11 +27,11 @@ struct GridPoint {
   int x;
   int y;
 };
-GridPoint startRoomOf(AdditiveGenerator& random, const MazeState& maze);
+GridPoint startRoomOf(AdditiveGenerator& random, const Maze& maze);
 
-// Carves the maze into maze.mazeGrid (sized already, gridMaxX/Y and roomsAcross/roomsDown set,
-// pathStack of roomCount + 1 records) and opens the border above the top-left room (code 1) and
-// below the bottom-right room (code 2) for the path search.
-void GenerateMaze(MazeState& maze, const SeedDigits& mixedDigits);
+// Carves the maze into maze.mazeGrid (sized already, with its size and grid bounds set) and
+// opens the border above the top-left room (code 1) and below the bottom-right room (code 2)
+// for the path search.
+void generateMaze(Maze& maze, const SeedDigits& mixedDigits);
 
 } // namespace kvarnel

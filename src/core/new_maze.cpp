@@ -8,34 +8,30 @@
 
 namespace kvarnel {
 
-void NewMaze(MazeState& maze, const std::string& seedText) {
+void carveMaze(Maze& maze, const std::string& seedText) {
   SeedDigits digits = seedDigitsOf(seedText);
-  MixSeedDigits(digits);
-  GenerateMaze(maze, digits);
-  MarkSolutionPath(maze);
+  mixSeedDigits(digits);
+  generateMaze(maze, digits);
+  markWayOut(maze);
 }
 
-bool startNewMaze(MazeState& maze, const std::string& seedText) {
-  if (!mazeSizeFits(maze.mazeWidth, maze.mazeHeight)) return false;
-  maze.roomsAcross = maze.mazeWidth;
-  maze.roomsDown = maze.mazeHeight;
-  maze.gridMaxX = 2 * maze.roomsAcross;
-  maze.gridMaxY = 2 * maze.roomsDown;
-  maze.roomCount = maze.roomsAcross * maze.roomsDown;
-  maze.mazeGrid.assign(static_cast<std::size_t>(maze.gridMaxX + 1) *
-                           static_cast<std::size_t>(maze.gridMaxY + 1),
+std::optional<Maze> newMaze(std::int32_t width, std::int32_t height, const std::string& seedText) {
+  if (!mazeSizeFits(width, height)) return std::nullopt;
+  Maze maze;
+  maze.mazeWidth = width;
+  maze.mazeHeight = height;
+  maze.gridMaxX = 2 * width;
+  maze.gridMaxY = 2 * height;
+  maze.mazeGrid.assign(static_cast<std::size_t>(maze.gridMaxX + 1) * static_cast<std::size_t>(maze.gridMaxY + 1),
                        cellWall);
-  maze.pathStack.assign(static_cast<std::size_t>(maze.roomCount) + 1, PathRecord{});
-  NewMaze(maze, seedText);
-  maze.heroCol = 0;
-  maze.heroRow = 0;
+  carveMaze(maze, seedText);
   maze.cell(1, 0) = cellWall;
   maze.cell(maze.gridMaxX - 1, maze.gridMaxY) = cellWall;
-  return true;
+  return maze;
 }
 
-bool startNewMaze(MazeState& maze, Clock& clock) {
-  return startNewMaze(maze, seedTextOf(static_cast<float>(clock.secondsSinceMidnight())));
+std::string seedTextNow(Clock& clock) {
+  return seedTextOf(static_cast<float>(clock.secondsSinceMidnight()));
 }
 
 } // namespace kvarnel

@@ -2,20 +2,22 @@
 #pragma once
 
 #include "core/clock.h"
-#include "core/game_state.h"
+#include "core/maze.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kvarnel {
 
 // Generates into the sized grid and marks its way out; both border openings are left open.
-void NewMaze(MazeState& maze, const std::string& seedText);
+void carveMaze(Maze& maze, const std::string& seedText);
 
-// A new maze of mazeWidth x mazeHeight rooms with the hero in room (0, 0) and the outer wall
-// closed. Returns false, changing nothing, when that size cannot be made.
-bool startNewMaze(MazeState& maze, const std::string& seedText);
+// A new maze of width x height rooms with the hero in room (0, 0) and the outer wall closed;
+// nothing for a size that cannot be made.
+std::optional<Maze> newMaze(std::int32_t width, std::int32_t height, const std::string& seedText);
 
-// The same, seeded from the time of day.
-bool startNewMaze(MazeState& maze, Clock& clock);
+// The seed text of a new maze made now: the time of day as the game writes it.
+std::string seedTextNow(Clock& clock);
 
 } // namespace kvarnel

@@ -1,56 +1,42 @@
-// The three picture kinds: their folders in the program folder, their smallest side and the
-// setting that remembers the chosen file.
+// The three picture kinds: their folders, their smallest side, and the checks a picture of the
+// kind must pass.
 #pragma once
 
-#include "core/game_state.h"
-
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kvarnel {
 
+// In the order of their folders, menu items and chooser buttons.
+enum class PictureKind { Hero = 0, Wall = 1, Door = 2 };
+
 inline constexpr std::array<PictureKind, 3> pictureKinds{PictureKind::Hero, PictureKind::Wall,
                                                          PictureKind::Door};
 
-constexpr int kindIndex(PictureKind kind) { return static_cast<int>(kind); }
-
-// The kind handed over in dialogArg; out-of-range values mean the hero.
-constexpr PictureKind kindOf(std::int32_t dialogArg) {
-  return dialogArg == 1 ? PictureKind::Wall : dialogArg == 2 ? PictureKind::Door : PictureKind::Hero;
-}
+constexpr std::size_t kindIndex(PictureKind kind) { return static_cast<std::size_t>(kind); }
 
 inline std::string pictureFolderName(PictureKind kind) {
   static const std::array<std::string, 3> names{"Герои", "Стенки", "Двери"};
-  return names[static_cast<std::size_t>(kindIndex(kind))];
+  return names[kindIndex(kind)];
 }
 
-// The kind's picture folder: appFolder ends in the separator the rest of the path uses.
-inline std::string pictureFolderOf(const std::string& appFolder, PictureKind kind) {
-  const std::string separator = appFolder.empty() ? std::string("/") : appFolder.substr(appFolder.size() - 1);
-  return appFolder + pictureFolderName(kind) + separator;
+// The kind's picture folder in dataFolder, which ends in the separator the rest of the path uses.
+inline std::string pictureFolderOf(const std::string& dataFolder, PictureKind kind) {
+  const std::string separator = dataFolder.empty() ? std::string("/") : dataFolder.substr(dataFolder.size() - 1);
+  return dataFolder + pictureFolderName(kind) + separator;
 }
 
 // True when name is a file name alone, one that can only name a file inside the folder it is
-// appended to: not empty, not "." or "..", no separator of either kind and no NUL. Remembered
-// names come from Options.ini, which anyone may edit, and must not reach other folders.
+// appended to: not empty, not "." or "..", no separator of either kind and no NUL. Picture
+// names come from Options.ini and the command line, and must not reach other folders.
 inline bool isPlainFileName(std::string_view name) {
   return !name.empty() && name != "." && name != ".." &&
          name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 constexpr int smallestPictureSide(PictureKind kind) { return kind == PictureKind::Wall ? 16 : 32; }
-
-inline std::string& rememberedPicture(SharedSettings& settings, PictureKind kind) {
-  switch (kind) {
-  case PictureKind::Wall: return settings.wallPicture;
-  case PictureKind::Door: return settings.doorPicture;
-  case PictureKind::Hero: break;
-  }
-  return settings.heroPicture;
-}
 
 inline constexpr const char* notSquareMessage = "Рисунок не квадратный.";
 inline constexpr const char* wrongSizeMessage = "Не подходящий размер рисунка. Прочтите справку.";

@@ -67,7 +67,7 @@ void mixSeedDigitsOnce(SeedDigits& d) {
        digitTable1[i1], digitTable2[i3], digitTable1[i0], digitTable1[i3]};
 }
 
-void MixSeedDigits(SeedDigits& d) {
+void mixSeedDigits(SeedDigits& d) {
   for (int round = 0; round < 8; ++round) mixSeedDigitsOnce(d);
 }
 

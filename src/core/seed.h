@@ -22,6 +22,6 @@ SeedDigits seedDigitsOf(const std::string& seedText);
 void mixSeedDigitsOnce(SeedDigits& digits);
 
 // The full mix: eight rounds.
-void MixSeedDigits(SeedDigits& digits);
+void mixSeedDigits(SeedDigits& digits);
 
 } // namespace kvarnel

@@ -46,61 +46,53 @@ std::string withMazeExtension(const std::string& path) {
   return path + mazeExtension;
 }
 
-std::string ApiOpenSave(bool save, const std::string& proposedName, SharedSettings& settings,
-                        FileDialogs& dialogs) {
-  const FileDialogRequest request{settings.dialogFolder, proposedName};
+std::string askForMazePath(bool save, const std::string& proposedName, MazeFiles& files, FileDialogs& dialogs) {
+  const FileDialogRequest request{files.dialogFolder, proposedName};
   const std::optional<std::string> chosen = save ? dialogs.askSave(request) : dialogs.askOpen(request);
   if (!chosen || chosen->empty()) return {};
-  settings.dialogFolder = folderOf(*chosen);
+  files.dialogFolder = folderOf(*chosen);
   return *chosen;
 }
 
-void DialogBoxSave(bool saveAs, GameState& state, Services& services, MazeFileWindow& window) {
-  SharedSettings& s = state.settings;
-  if (!saveAs && !s.mazeFilePath.empty()) {
-    SaveGame(s.mazeFilePath, state, services.messages, window);
-    return;
-  }
-  const std::string proposed = s.mazeFilePath.empty() ? std::string() : fileNameOf(s.mazeFilePath);
-  const std::string path = ApiOpenSave(true, proposed, s, services.fileDialogs);
-  if (path.empty()) return;
-  SaveGame(withMazeExtension(path), state, services.messages, window);
+bool saveMazeCommand(bool saveAs, const Maze& maze, MazeFiles& files, Services& services) {
+  if (!saveAs && !files.mazeFilePath.empty()) return saveMaze(files.mazeFilePath, maze, files, services.messages);
+  const std::string proposed = files.mazeFilePath.empty() ? std::string() : fileNameOf(files.mazeFilePath);
+  const std::string path = askForMazePath(true, proposed, files, services.fileDialogs);
+  if (path.empty()) return false;
+  return saveMaze(withMazeExtension(path), maze, files, services.messages);
 }
 
-void DialogBoxOpen(GameState& state, Services& services, MazeFileWindow& window) {
-  const std::string path = ApiOpenSave(false, {}, state.settings, services.fileDialogs);
-  if (path.empty()) return;
-  OpenGame(withMazeExtension(path), state, services.messages, window);
-}
-
-void SaveGame(const std::string& path, GameState& state, MessageBoxes& messages, MazeFileWindow& window) {
-  SharedSettings& s = state.settings;
-  if (path != s.mazeFilePath && fileExists(path)) {
+bool saveMaze(const std::string& path, const Maze& maze, MazeFiles& files, MessageBoxes& messages) {
+  if (path != files.mazeFilePath && fileExists(path)) {
     const MessageAnswer answer = messages.show(replaceQuestion(path), MessageIcon::Exclamation,
                                                MessageButtons::YesNo, MessageAnswer::No);
-    if (answer != MessageAnswer::Yes) return;
+    if (answer != MessageAnswer::Yes) return false;
   }
-  const MazeFileResult result = WriteMazeFile(state.maze, path);
+  const MazeFileResult result = writeMazeFile(maze, path);
   if (result != MazeFileResult::Ok) {
-    messages.stop(MazeFileMessage(result, path));
-    return;
+    messages.stop(mazeFileMessage(result, path));
+    return false;
   }
-  s.mazeFilePath = path;
-  s.dialogFolder = folderOf(path);
-  window.setFileCaption(path);
+  files.mazeFilePath = path;
+  files.dialogFolder = folderOf(path);
+  return true;
 }
 
-void OpenGame(const std::string& path, GameState& state, MessageBoxes& messages, MazeFileWindow& window) {
-  const MazeFileResult result = ReadMazeFile(state.maze, path);
-  if (result != MazeFileResult::Ok) {
-    messages.stop(MazeFileMessage(result, path));
-    return;
-  }
-  SharedSettings& s = state.settings;
-  s.timedGame = 0;
-  s.mazeFilePath = path;
-  s.dialogFolder = folderOf(path);
-  window.showOpenedMaze();
+std::optional<OpenedMaze> openMazeCommand(MazeFiles& files, Services& services) {
+  const std::string chosen = askForMazePath(false, {}, files, services.fileDialogs);
+  if (chosen.empty()) return std::nullopt;
+  const std::string path = withMazeExtension(chosen);
+  std::optional<Maze> maze = readMazeOrSay(path, services.messages);
+  if (!maze) return std::nullopt;
+  return OpenedMaze{std::move(*maze), path};
+}
+
+std::optional<Maze> readMazeOrSay(const std::string& path, MessageBoxes& messages) {
+  Maze maze;
+  const MazeFileResult result = readMazeFile(maze, path);
+  if (result == MazeFileResult::Ok) return maze;
+  messages.stop(mazeFileMessage(result, path));
+  return std::nullopt;
 }
 
 } // namespace kvarnel

@@ -1,23 +1,19 @@
-// The open and save commands: file dialogs, the ".lbr" rule, the replace question, and what the
-// game remembers about the current maze file.
+// The open and save commands: file dialogs, the ".lbr" rule, the replace question, and which
+// file the maze in play belongs to.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 #include "core/platform.h"
 
+#include <optional>
 #include <string>
 
 namespace kvarnel {
 
-// The main window as the open and save commands see it.
-class MazeFileWindow {
-public:
-  virtual ~MazeFileWindow() = default;
-  // "Кварнель", or "Кварнель - [name]" for the file at path.
-  virtual void setFileCaption(const std::string& path) = 0;
-  // The maze state now holds an opened maze: stop the clock, lay the window out, set the caption
-  // for mazeFilePath and draw the maze with the hero where the file put him.
-  virtual void showOpenedMaze() = 0;
+// Where the file dialogs start, and the file the maze in play was opened from or saved to.
+struct MazeFiles {
+  std::string dialogFolder;
+  std::string mazeFilePath; // empty when there is none
 };
 
 // The part of a path after its last separator ("\" or "/"), the whole path when it has none.
@@ -27,19 +23,28 @@ std::string folderOf(const std::string& path);
 // The path with ".lbr" appended unless it already ends so, in any letter case.
 std::string withMazeExtension(const std::string& path);
 
-// "Сохранить" (saveAs false) and "Сохранить как..." (saveAs true).
-void DialogBoxSave(bool saveAs, GameState& state, Services& services, MazeFileWindow& window);
-// "Открыть".
-void DialogBoxOpen(GameState& state, Services& services, MazeFileWindow& window);
-
 // Shows the save or open dialog in dialogFolder with proposedName; empty when cancelled. A
 // confirmed path moves dialogFolder to its folder.
-std::string ApiOpenSave(bool save, const std::string& proposedName, SharedSettings& settings,
-                        FileDialogs& dialogs);
+std::string askForMazePath(bool save, const std::string& proposedName, MazeFiles& files, FileDialogs& dialogs);
 
-// Writes the maze in play to path, asking first before replacing another existing file.
-void SaveGame(const std::string& path, GameState& state, MessageBoxes& messages, MazeFileWindow& window);
-// Reads the maze file at path into play; on failure nothing changes but the message shown.
-void OpenGame(const std::string& path, GameState& state, MessageBoxes& messages, MazeFileWindow& window);
+// "Сохранить" (saveAs false) and "Сохранить как..." (saveAs true). True when the maze was
+// written: mazeFilePath then names its file.
+bool saveMazeCommand(bool saveAs, const Maze& maze, MazeFiles& files, Services& services);
+
+// Writes the maze to path, asking first before replacing another existing file. True when it
+// was written: mazeFilePath then names path.
+bool saveMaze(const std::string& path, const Maze& maze, MazeFiles& files, MessageBoxes& messages);
+
+struct OpenedMaze {
+  Maze maze;
+  std::string path;
+};
+
+// "Открыть": the maze chosen in the open dialog, or nothing when the dialog was cancelled or
+// the file refused (its message shown). Which file is current is the caller's to decide.
+std::optional<OpenedMaze> openMazeCommand(MazeFiles& files, Services& services);
+
+// The maze file at path, or nothing after its message.
+std::optional<Maze> readMazeOrSay(const std::string& path, MessageBoxes& messages);
 
 } // namespace kvarnel

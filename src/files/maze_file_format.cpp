@@ -2,8 +2,8 @@
 #include "files/maze_file_format.h"
 
 #include "core/size_limits.h"
-#include "files/atomic_file.h"
-#include "files/bounded_read.h"
+#include "core/atomic_file.h"
+#include "core/bounded_read.h"
 
 #include <algorithm>
 #include <array>
@@ -52,7 +52,7 @@ std::optional<std::int32_t> numberField(std::string_view line) {
 
 } // namespace
 
-std::string composeMazeFile(const MazeState& maze) {
+std::string composeMazeFile(const Maze& maze) {
   std::string text;
   text.reserve(64 + maze.mazeGrid.size());
   text += header;
@@ -71,7 +71,7 @@ std::string composeMazeFile(const MazeState& maze) {
   return text;
 }
 
-MazeFileResult parseMazeFile(std::string_view bytes, MazeState& maze) {
+MazeFileResult parseMazeFile(std::string_view bytes, Maze& maze) {
   std::string_view rest = bytes;
   if (nextLine(rest).value_or(std::string_view{}) != header) return MazeFileResult::NotMazeFile;
 
@@ -106,12 +106,10 @@ MazeFileResult parseMazeFile(std::string_view bytes, MazeState& maze) {
   maze.gridMaxX = gridMaxX;
   maze.gridMaxY = gridMaxY;
   maze.mazeGrid = std::move(grid);
-  maze.roomsAcross = width;
-  maze.roomsDown = height;
   return MazeFileResult::Ok;
 }
 
-MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
+MazeFileResult writeMazeFile(const Maze& maze, const std::string& path) {
   switch (writeFileAtomically(path, composeMazeFile(maze))) {
   case AtomicWriteResult::Ok: return MazeFileResult::Ok;
   case AtomicWriteResult::AccessDenied: return MazeFileResult::WriteProtected;
@@ -120,7 +118,7 @@ MazeFileResult WriteMazeFile(const MazeState& maze, const std::string& path) {
   return MazeFileResult::CannotSave;
 }
 
-MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
+MazeFileResult readMazeFile(Maze& maze, const std::string& path) {
   const BoundedRead read = readFileBounded(path, readLimit);
   switch (read.result) {
   case BoundedReadResult::Ok: return parseMazeFile(read.bytes, maze);
@@ -133,7 +131,7 @@ MazeFileResult ReadMazeFile(MazeState& maze, const std::string& path) {
   return fs::is_directory(folder, ec) ? MazeFileResult::NotFound : MazeFileResult::CannotOpen;
 }
 
-std::string MazeFileMessage(MazeFileResult result, const std::string& path) {
+std::string mazeFileMessage(MazeFileResult result, const std::string& path) {
   std::string_view ending;
   switch (result) {
   case MazeFileResult::NotFound: ending = "не найден."; break;

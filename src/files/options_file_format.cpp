@@ -1,8 +1,8 @@
 // Options.ini: composing and the lenient reader.
 #include "files/options_file_format.h"
 
-#include "files/atomic_file.h"
-#include "files/bounded_read.h"
+#include "core/atomic_file.h"
+#include "core/bounded_read.h"
 
 #include <charconv>
 #include <optional>

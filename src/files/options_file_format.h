@@ -1,22 +1,13 @@
-// Options.ini: the player's last choices, eight values one to a line, no sections or keys.
+// Options.ini: the player's last choices as a file, eight values one to a line, no sections or keys.
 #pragma once
+
+#include "core/options.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kvarnel {
-
-struct Options {
-  std::int32_t mazeWidth = 4;
-  std::int32_t mazeHeight = 4;
-  std::string heroPicture;
-  std::string wallPicture;
-  std::string doorPicture;
-  std::int32_t timedGame = 0;
-  std::int32_t limitMinutes = 0;
-  std::int32_t limitSeconds = 0;
-};
 
 // The eight lines: integers as " 4 " (a blank, the number, a blank), picture names as held.
 // A name the reader would not get back whole is written in double quotes.

@@ -1,7 +1,7 @@
 // Structural checks of a finished maze shared by the core and file tests.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 
 #include <string>
 
@@ -10,6 +10,6 @@ namespace kvarnel::testing {
 // Empty when the maze is a finished new maze: rooms open, posts and border closed, a perfect
 // maze (rooms - 1 openings, all rooms connected), and code 1 exactly on the one way from room
 // (0, 0) to the bottom-right room. Otherwise the first fault found.
-std::string finishedMazeFault(const MazeState& maze);
+std::string finishedMazeFault(const Maze& maze);
 
 } // namespace kvarnel::testing

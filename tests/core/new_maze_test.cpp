@@ -5,6 +5,7 @@
 #include "core/path_search.h"
 #include "core/seed.h"
 #include "support/fake_platform.h"
+#include "support/mazes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,14 @@
 namespace kvarnel {
 namespace {
 
-MazeState sized(int width, int height) {
-  MazeState maze;
-  maze.mazeWidth = width;
-  maze.mazeHeight = height;
-  return maze;
-}
+using testing::madeMaze;
 
 TEST(GenerateMaze, StartRoomAndFirstOrderOfTheKnownSeed) {
   SeedDigits d = seedDigitsOf(" 45296.17");
-  MixSeedDigits(d);
-  MazeState maze = sized(6, 4);
-  maze.roomsAcross = 6;
-  maze.roomsDown = 4;
+  mixSeedDigits(d);
+  Maze maze;
+  maze.mazeWidth = 6;
+  maze.mazeHeight = 4;
   AdditiveGenerator random(d);
   const GridPoint start = startRoomOf(random, maze);
   EXPECT_EQ(start.x, 3);
@@ -34,12 +30,11 @@ TEST(GenerateMaze, StartRoomAndFirstOrderOfTheKnownSeed) {
 }
 
 TEST(GenerateMaze, LeavesBothBorderOpeningsForTheSearch) {
-  MazeState maze = sized(6, 4);
-  ASSERT_TRUE(startNewMaze(maze, " 45296.17"));
+  Maze maze = madeMaze(6, 4, " 45296.17");
   // Regenerate without the search to look at the raw carving.
   SeedDigits d = seedDigitsOf(" 45296.17");
-  MixSeedDigits(d);
-  GenerateMaze(maze, d);
+  mixSeedDigits(d);
+  generateMaze(maze, d);
   EXPECT_EQ(maze.cell(1, 0), cellPath);
   EXPECT_EQ(maze.cell(11, 8), cellOpen);
   int openBorder = 0;
@@ -51,38 +46,32 @@ TEST(GenerateMaze, LeavesBothBorderOpeningsForTheSearch) {
     for (int y = 1; y < 8; y += 2) EXPECT_EQ(maze.cell(x, y), cellOpen);
 }
 
-TEST(MarkSolutionPath, KnownTwoByTwoMaze) {
-  MazeState maze = sized(2, 2);
-  maze.roomsAcross = maze.roomsDown = 2;
+TEST(MarkWayOut, KnownTwoByTwoMaze) {
+  Maze maze;
+  maze.mazeWidth = maze.mazeHeight = 2;
   maze.gridMaxX = maze.gridMaxY = 4;
-  maze.roomCount = 4;
   maze.mazeGrid.assign(25, cellWall);
-  maze.pathStack.assign(5, PathRecord{});
   for (auto [x, y] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {2, 1}, {3, 2}, {1, 2}, {3, 4}})
     maze.cell(x, y) = cellOpen;
   maze.cell(1, 0) = cellPath;
-  MarkSolutionPath(maze);
+  markWayOut(maze);
   for (auto [x, y] : {std::pair{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {3, 4}})
     EXPECT_EQ(maze.cell(x, y), cellPath) << x << "," << y;
   EXPECT_EQ(maze.cell(1, 2), cellOpen);
   EXPECT_EQ(maze.cell(1, 3), cellOpen);
 }
 
-TEST(StartNewMaze, KnownSixByFour) {
-  MazeState maze = sized(6, 4);
-  ASSERT_TRUE(startNewMaze(maze, " 45296.17"));
+TEST(NewMaze, KnownSixByFour) {
+  const Maze maze = madeMaze(6, 4, " 45296.17");
   EXPECT_EQ(maze.gridMaxX, 12);
   EXPECT_EQ(maze.gridMaxY, 8);
-  EXPECT_EQ(maze.roomCount, 24);
   EXPECT_EQ(maze.heroCol, 0);
   EXPECT_EQ(maze.heroRow, 0);
   EXPECT_EQ(testing::finishedMazeFault(maze), "");
-  MazeState again = sized(6, 4);
-  ASSERT_TRUE(startNewMaze(again, " 45296.17"));
-  EXPECT_EQ(again.mazeGrid, maze.mazeGrid);
+  EXPECT_EQ(madeMaze(6, 4, " 45296.17").mazeGrid, maze.mazeGrid);
 }
 
-TEST(StartNewMaze, FinishedMazesAreSoundAtManySizesAndSeeds) {
+TEST(NewMaze, FinishedMazesAreSoundAtManySizesAndSeeds) {
   std::mt19937 rng(20261209);
   std::vector<std::pair<int, int>> sizes = {{2, 2},   {2, 3},    {3, 2},   {4, 4},   {6, 4},
                                             {16383, 2}, {2, 16383}, {181, 181}, {100, 100}};
@@ -94,35 +83,22 @@ TEST(StartNewMaze, FinishedMazesAreSoundAtManySizesAndSeeds) {
   for (auto [w, h] : sizes) {
     for (int s = 0; s < 3; ++s) {
       const float seconds = std::uniform_real_distribution<float>(0.0f, 86400.0f)(rng);
-      MazeState maze = sized(w, h);
-      ASSERT_TRUE(startNewMaze(maze, seedTextOf(seconds)));
+      const Maze maze = madeMaze(w, h, seedTextOf(seconds));
       ASSERT_EQ(testing::finishedMazeFault(maze), "") << w << "x" << h << " at " << seconds;
     }
   }
 }
 
-TEST(StartNewMaze, RefusesSizesThatDoNotFitAndChangesNothing) {
-  MazeState maze = sized(4, 4);
-  ASSERT_TRUE(startNewMaze(maze, " 1"));
-  const MazeState before = maze;
+TEST(NewMaze, RefusesSizesThatDoNotFit) {
   for (auto [w, h] : {std::pair{1, 4}, {4, 1}, {0, 0}, {-5, 4}, {16384, 2}, {2, 16384}, {182, 181},
-                      {2147483647, 2147483647}}) {
-    maze.mazeWidth = w;
-    maze.mazeHeight = h;
-    EXPECT_FALSE(startNewMaze(maze, " 1")) << w << "x" << h;
-    EXPECT_EQ(maze.mazeGrid, before.mazeGrid);
-    EXPECT_EQ(maze.gridMaxX, before.gridMaxX);
-    EXPECT_EQ(maze.roomsAcross, before.roomsAcross);
-  }
+                      {2147483647, 2147483647}})
+    EXPECT_FALSE(newMaze(w, h, " 1")) << w << "x" << h;
 }
 
-TEST(StartNewMaze, SeedsFromTheClock) {
+TEST(NewMaze, SeedsFromTheClock) {
   testing::FakeClock clock;
   clock.seconds = 45296.17;
-  MazeState fromClock = sized(6, 4), fromText = sized(6, 4);
-  ASSERT_TRUE(startNewMaze(fromClock, clock));
-  ASSERT_TRUE(startNewMaze(fromText, " 45296.17"));
-  EXPECT_EQ(fromClock.mazeGrid, fromText.mazeGrid);
+  EXPECT_EQ(seedTextNow(clock), " 45296.17");
 }
 
 } // namespace

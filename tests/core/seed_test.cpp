@@ -47,7 +47,7 @@ TEST(SeedDigits, MixGivesTheKnownDigits) {
   mixSeedDigitsOnce(d);
   EXPECT_EQ(d, digits({1, 9, 0, 0, 8, 8, 4, 0}));
   d = digits({2, 2, 3, 0, 7, 4, 6, 9});
-  MixSeedDigits(d);
+  mixSeedDigits(d);
   EXPECT_EQ(d, digits({9, 1, 8, 0, 8, 2, 4, 5}));
 }
 

@@ -1,10 +1,10 @@
 // The open and save commands over scripted file dialogs and message boxes.
 #include "files/maze_file_commands.h"
 
-#include "core/new_maze.h"
 #include "files/maze_file_format.h"
 #include "support/fake_platform.h"
 #include "support/file_bytes.h"
+#include "support/mazes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +22,6 @@ using testing::FakeFileDialogs;
 using testing::FakeMessageBoxes;
 using testing::readBytes;
 
-class RecordingWindow : public MazeFileWindow {
-public:
-  std::vector<std::string> captions;
-  int opened = 0;
-  void setFileCaption(const std::string& path) override { captions.push_back(path); }
-  void showOpenedMaze() override { ++opened; }
-};
-
 class MazeFileCommands : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -37,10 +29,7 @@ protected:
                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
-    state.settings.appFolder = state.settings.dialogFolder = dir();
-    state.maze.mazeWidth = 5;
-    state.maze.mazeHeight = 3;
-    ASSERT_TRUE(startNewMaze(state.maze, std::string(" 45296.17")));
+    files.dialogFolder = dir();
   }
   void TearDown() override {
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
@@ -48,17 +37,22 @@ protected:
   }
   std::string dir() const { return folder.string() + "/"; }
   std::string path(const std::string& name) const { return dir() + name; }
-  void save(bool saveAs) { DialogBoxSave(saveAs, state, services, window); }
-  void open() { DialogBoxOpen(state, services, window); }
+  // The file that became current, as the window puts it in its caption.
+  void save(bool saveAs) {
+    if (saveMazeCommand(saveAs, maze, files, services)) madeCurrent.push_back(files.mazeFilePath);
+  }
+  void open() { opened = openMazeCommand(files, services); }
 
   fs::path folder;
-  GameState state;
+  Maze maze = testing::madeMaze(5, 3);
+  MazeFiles files;
+  std::vector<std::string> madeCurrent;
+  std::optional<OpenedMaze> opened;
   FakeMessageBoxes messages;
   FakeFileDialogs dialogs;
   FakeDocumentOpener documents;
   FakeClock clock;
   Services services{messages, dialogs, documents, clock};
-  RecordingWindow window;
 };
 
 TEST(MazeFilePaths, NamesFoldersAndTheMazeExtension) {
@@ -80,40 +74,40 @@ TEST_F(MazeFileCommands, SaveWithoutACurrentFileAsksAndAddsTheExtension) {
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].startFolder, dir());
   EXPECT_EQ(dialogs.saveRequests[0].proposedName, "");
-  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
-  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
-  EXPECT_EQ(window.captions, std::vector<std::string>{path("maze.lbr")});
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(maze));
+  EXPECT_EQ(files.mazeFilePath, path("maze.lbr"));
+  EXPECT_EQ(madeCurrent, std::vector<std::string>{path("maze.lbr")});
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MazeFileCommands, SaveWithACurrentFileRewritesItWithoutAsking) {
-  state.settings.mazeFilePath = path("maze.lbr");
+  files.mazeFilePath = path("maze.lbr");
   std::ofstream(path("maze.lbr")) << "old";
   save(false);
   EXPECT_TRUE(dialogs.saveRequests.empty());
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(maze));
 }
 
 TEST_F(MazeFileCommands, SaveAsProposesTheCurrentNameAndKeepsItsCase) {
-  state.settings.mazeFilePath = path("maze.lbr");
+  files.mazeFilePath = path("maze.lbr");
   std::ofstream(path("maze.lbr")) << "old";
   dialogs.saveAnswers.push_back(path("maze.lbr"));
   save(true);
   EXPECT_EQ(dialogs.saveRequests.at(0).proposedName, "maze.lbr");
   EXPECT_TRUE(messages.shown.empty()) << "the current file is replaced without a question";
-  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(state.maze));
+  EXPECT_EQ(readBytes(path("maze.lbr")), composeMazeFile(maze));
 
   dialogs.saveAnswers.push_back(path("Other.LBR"));
   save(true);
   EXPECT_TRUE(fs::exists(path("Other.LBR")));
-  EXPECT_EQ(state.settings.mazeFilePath, path("Other.LBR"));
+  EXPECT_EQ(files.mazeFilePath, path("Other.LBR"));
 }
 
 TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
   std::ofstream(path("other.lbr")) << "old";
   fs::create_directory(path("sub"));
-  state.settings.mazeFilePath = path("maze.lbr");
+  files.mazeFilePath = path("maze.lbr");
   dialogs.saveAnswers.push_back(path("other.lbr"));
   messages.answers.push_back(MessageAnswer::No);
   save(true);
@@ -124,8 +118,8 @@ TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
   EXPECT_EQ(q.buttons, MessageButtons::YesNo);
   EXPECT_EQ(q.defaultAnswer, MessageAnswer::No);
   EXPECT_EQ(readBytes(path("other.lbr")), "old");
-  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
-  EXPECT_TRUE(window.captions.empty());
+  EXPECT_EQ(files.mazeFilePath, path("maze.lbr"));
+  EXPECT_TRUE(madeCurrent.empty());
 
   // The next dialog starts where the last one was confirmed, even after a No.
   dialogs.saveAnswers.push_back(path("sub/other.lbr"));
@@ -133,81 +127,70 @@ TEST_F(MazeFileCommands, ReplacingAnotherFileAsksFirst) {
   messages.answers.push_back(MessageAnswer::Yes);
   save(true);
   EXPECT_EQ(dialogs.saveRequests.at(1).startFolder, dir());
-  EXPECT_EQ(readBytes(path("sub/other.lbr")), composeMazeFile(state.maze));
-  EXPECT_EQ(state.settings.dialogFolder, path("sub/"));
+  EXPECT_EQ(readBytes(path("sub/other.lbr")), composeMazeFile(maze));
+  EXPECT_EQ(files.dialogFolder, path("sub/"));
 }
 
 TEST_F(MazeFileCommands, FailedWritesChangeNothingButShowTheMessage) {
   std::ofstream(path("ro.lbr")) << "old";
   fs::permissions(path("ro.lbr"), fs::perms::owner_read);
-  state.settings.mazeFilePath = path("maze.lbr");
+  files.mazeFilePath = path("maze.lbr");
   dialogs.saveAnswers.push_back(path("ro.lbr"));
   messages.answers.push_back(MessageAnswer::Yes);
   save(true);
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].text, MazeFileMessage(MazeFileResult::WriteProtected, path("ro.lbr")));
+  EXPECT_EQ(messages.shown[1].text, mazeFileMessage(MazeFileResult::WriteProtected, path("ro.lbr")));
   EXPECT_EQ(messages.shown[1].icon, MessageIcon::Stop);
   EXPECT_EQ(readBytes(path("ro.lbr")), "old");
 
   dialogs.saveAnswers.push_back(path("missing/m.lbr"));
   save(true);
-  EXPECT_EQ(messages.shown.back().text, MazeFileMessage(MazeFileResult::CannotSave, path("missing/m.lbr")));
-  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
-  EXPECT_TRUE(window.captions.empty());
+  EXPECT_EQ(messages.shown.back().text, mazeFileMessage(MazeFileResult::CannotSave, path("missing/m.lbr")));
+  EXPECT_EQ(files.mazeFilePath, path("maze.lbr"));
+  EXPECT_TRUE(madeCurrent.empty());
 }
 
 TEST_F(MazeFileCommands, CancelledDialogsChangeNothing) {
-  state.settings.dialogFolder = "/elsewhere/";
+  files.dialogFolder = "/elsewhere/";
   save(true);
   open();
-  EXPECT_EQ(state.settings.dialogFolder, "/elsewhere/");
+  EXPECT_EQ(files.dialogFolder, "/elsewhere/");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_TRUE(window.captions.empty());
-  EXPECT_EQ(window.opened, 0);
+  EXPECT_TRUE(madeCurrent.empty());
+  EXPECT_FALSE(opened);
 }
 
-TEST_F(MazeFileCommands, OpeningReadsTheMazeAndMakesTheGameUntimed) {
-  MazeState saved = state.maze;
-  saved.heroCol = 4;
-  saved.heroRow = 2;
-  ASSERT_EQ(WriteMazeFile(saved, path("maze.lbr")), MazeFileResult::Ok);
-  ASSERT_TRUE(startNewMaze(state.maze, std::string(" 1.5")));
-  state.settings.timedGame = 1;
-  state.settings.limitMinutes = 2;
-  state.settings.secondsLeft = 77;
+TEST_F(MazeFileCommands, OpeningReadsTheMazeWithTheHeroWhereItWasSaved) {
+  const Maze saved = testing::withHeroAt(maze, 4, 2);
+  ASSERT_EQ(writeMazeFile(saved, path("maze.lbr")), MazeFileResult::Ok);
+  files.mazeFilePath = path("current.lbr");
 
   dialogs.openAnswers.push_back(path("maze"));
   open();
   EXPECT_EQ(dialogs.openRequests.at(0).proposedName, "");
-  EXPECT_EQ(window.opened, 1);
-  EXPECT_EQ(state.maze.mazeGrid, saved.mazeGrid);
-  EXPECT_EQ(state.maze.heroCol, 4);
-  EXPECT_EQ(state.maze.heroRow, 2);
-  EXPECT_EQ(state.settings.timedGame, 0);
-  EXPECT_EQ(state.settings.limitMinutes, 2) << "the limit stays for the next new game";
-  EXPECT_EQ(state.settings.secondsLeft, 77);
-  EXPECT_EQ(state.settings.mazeFilePath, path("maze.lbr"));
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(opened->path, path("maze.lbr"));
+  EXPECT_EQ(opened->maze.mazeGrid, saved.mazeGrid);
+  EXPECT_EQ(opened->maze.heroCol, 4);
+  EXPECT_EQ(opened->maze.heroRow, 2);
+  EXPECT_EQ(files.mazeFilePath, path("current.lbr")) << "the caller makes it current";
 }
 
-TEST_F(MazeFileCommands, AFailedOpenKeepsTheMazeInPlay) {
+TEST_F(MazeFileCommands, AFailedOpenGivesNoMaze) {
   std::ofstream(path("notes.txt")) << "[labirint]\n";
   std::ofstream(path("bad.lbr")) << "garbage";
-  const MazeState before = state.maze;
-  state.settings.timedGame = 1;
-  state.settings.mazeFilePath = path("current.lbr");
+  files.mazeFilePath = path("current.lbr");
 
   dialogs.openAnswers.push_back(path("notes.txt"));
   open();
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, MazeFileMessage(MazeFileResult::NotFound, path("notes.txt.lbr")));
+  EXPECT_EQ(messages.shown[0].text, mazeFileMessage(MazeFileResult::NotFound, path("notes.txt.lbr")));
   dialogs.openAnswers.push_back(path("bad.lbr"));
   open();
-  EXPECT_EQ(messages.shown.at(1).text, MazeFileMessage(MazeFileResult::NotMazeFile, path("bad.lbr")));
+  EXPECT_EQ(messages.shown.at(1).text, mazeFileMessage(MazeFileResult::NotMazeFile, path("bad.lbr")));
 
-  EXPECT_EQ(state.maze.mazeGrid, before.mazeGrid);
-  EXPECT_EQ(state.settings.timedGame, 1);
-  EXPECT_EQ(state.settings.mazeFilePath, path("current.lbr"));
-  EXPECT_EQ(window.opened, 0);
+  EXPECT_EQ(files.mazeFilePath, path("current.lbr"));
+  EXPECT_FALSE(opened);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The maze file: exact bytes, round trips, every result and message, and hostile files.
 #include "core/maze_checks.h"
-#include "core/new_maze.h"
 #include "files/maze_file_format.h"
 #include "support/file_bytes.h"
+#include "support/mazes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-MazeState newMaze(int w, int h, const char* seed = " 45296.17") {
-  MazeState maze;
-  maze.mazeWidth = w;
-  maze.mazeHeight = h;
-  EXPECT_TRUE(startNewMaze(maze, seed));
-  return maze;
-}
+using testing::madeMaze;
 
 class MazeFileTest : public ::testing::Test {
 protected:
@@ -52,7 +46,7 @@ protected:
 };
 
 TEST_F(MazeFileTest, TwoByTwoIsSixtyThreeBytesOfCrLfLines) {
-  const MazeState maze = newMaze(2, 2);
+  const Maze maze = madeMaze(2, 2);
   const std::string text = composeMazeFile(maze);
   ASSERT_EQ(text.size(), 63u);
   EXPECT_EQ(text.substr(0, 36), "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4\r\n");
@@ -62,7 +56,7 @@ TEST_F(MazeFileTest, TwoByTwoIsSixtyThreeBytesOfCrLfLines) {
 }
 
 TEST_F(MazeFileTest, NumberFieldsAndCellOrder) {
-  MazeState maze = newMaze(3, 2);
+  Maze maze = madeMaze(3, 2);
   maze.heroCol = 2;
   maze.heroRow = 1;
   maze.cell(3, 0) = 7; // column 3, top cell: the 4 * 5 + 1st grid character
@@ -74,29 +68,26 @@ TEST_F(MazeFileTest, NumberFieldsAndCellOrder) {
 
 TEST_F(MazeFileTest, RoundTripsEveryMazeTheGameMakes) {
   for (auto [w, h] : {std::pair{2, 2}, {6, 4}, {181, 181}, {16383, 2}, {2, 16383}}) {
-    MazeState maze = newMaze(w, h);
+    Maze maze = madeMaze(w, h);
     maze.heroCol = w - 1;
     maze.heroRow = h / 2;
-    ASSERT_EQ(WriteMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
-    MazeState back;
-    ASSERT_EQ(ReadMazeFile(back, path("m.lbr")), MazeFileResult::Ok);
+    ASSERT_EQ(writeMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
+    Maze back;
+    ASSERT_EQ(readMazeFile(back, path("m.lbr")), MazeFileResult::Ok);
     EXPECT_EQ(back.mazeWidth, w);
     EXPECT_EQ(back.mazeHeight, h);
     EXPECT_EQ(back.heroCol, maze.heroCol);
     EXPECT_EQ(back.heroRow, maze.heroRow);
     EXPECT_EQ(back.gridMaxX, 2 * w);
     EXPECT_EQ(back.gridMaxY, 2 * h);
-    EXPECT_EQ(back.roomsAcross, w);
-    EXPECT_EQ(back.roomsDown, h);
     EXPECT_EQ(back.mazeGrid, maze.mazeGrid);
-    back.roomCount = maze.roomCount;
     EXPECT_EQ(testing::finishedMazeFault(back), "");
   }
 }
 
 TEST_F(MazeFileTest, LenientGridLine) {
   const std::string head = "[labirint]\r\n 2\r\n 2\r\n 1\r\n 1\r\n 4\r\n 4\r\n";
-  MazeState maze;
+  Maze maze;
   // Short: the rest are walls. Non-digits are walls. Extra characters and lines are ignored.
   ASSERT_EQ(parseMazeFile(head + "0000001x 2\r\n", maze), MazeFileResult::Ok);
   EXPECT_EQ(maze.cell(1, 1), 1);
@@ -121,7 +112,7 @@ TEST_F(MazeFileTest, LenientGridLine) {
 }
 
 TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
-  const MazeState inPlay = newMaze(4, 4);
+  const Maze inPlay = madeMaze(4, 4);
   const std::string grid = "\r\n" + std::string(25, '1') + "\r\n";
   const struct {
     const char* why;
@@ -149,9 +140,9 @@ TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
       {"hero above maze", "[labirint]\r\n 2\r\n 2\r\n 0\r\n-1\r\n 4\r\n 4" + grid},
   };
   for (const auto& row : rows) {
-    MazeState maze = inPlay;
+    Maze maze = inPlay;
     put(path("bad.lbr"), row.bytes);
-    EXPECT_EQ(ReadMazeFile(maze, path("bad.lbr")), MazeFileResult::NotMazeFile) << row.why;
+    EXPECT_EQ(readMazeFile(maze, path("bad.lbr")), MazeFileResult::NotMazeFile) << row.why;
     EXPECT_EQ(maze.mazeGrid, inPlay.mazeGrid) << row.why;
     EXPECT_EQ(maze.mazeWidth, inPlay.mazeWidth) << row.why;
     EXPECT_EQ(maze.gridMaxX, inPlay.gridMaxX) << row.why;
@@ -161,51 +152,51 @@ TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
 TEST_F(MazeFileTest, HugeGridLineReadsOnlyWhatTheGridNeeds) {
   put(path("big.lbr"), "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4\r\n" +
                            std::string(50u << 20, '2') + "\r\n");
-  MazeState maze;
-  ASSERT_EQ(ReadMazeFile(maze, path("big.lbr")), MazeFileResult::Ok);
+  Maze maze;
+  ASSERT_EQ(readMazeFile(maze, path("big.lbr")), MazeFileResult::Ok);
   EXPECT_EQ(maze.mazeGrid.size(), 25u);
 }
 
 TEST_F(MazeFileTest, ReadFailuresAndTheirMessages) {
-  MazeState maze = newMaze(3, 3);
-  const MazeState before = maze;
-  EXPECT_EQ(ReadMazeFile(maze, path("none.lbr")), MazeFileResult::NotFound);
-  EXPECT_EQ(ReadMazeFile(maze, path("no-folder/none.lbr")), MazeFileResult::CannotOpen);
+  Maze maze = madeMaze(3, 3);
+  const Maze before = maze;
+  EXPECT_EQ(readMazeFile(maze, path("none.lbr")), MazeFileResult::NotFound);
+  EXPECT_EQ(readMazeFile(maze, path("no-folder/none.lbr")), MazeFileResult::CannotOpen);
   fs::create_directory(path("folder.lbr"));
-  EXPECT_EQ(ReadMazeFile(maze, path("folder.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(maze, path("folder.lbr")), MazeFileResult::CannotOpen);
   put(path("file"), "x");
-  EXPECT_EQ(ReadMazeFile(maze, path("file/none.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(maze, path("file/none.lbr")), MazeFileResult::CannotOpen);
   EXPECT_EQ(maze.mazeGrid, before.mazeGrid);
 
   const std::string p = "/игры/a.lbr";
-  EXPECT_EQ(MazeFileMessage(MazeFileResult::NotFound, p), "Файл \"/игры/a.lbr\" не найден.");
-  EXPECT_EQ(MazeFileMessage(MazeFileResult::CannotOpen, p), "Файл \"/игры/a.lbr\" открыть не возможно.");
-  EXPECT_EQ(MazeFileMessage(MazeFileResult::NotMazeFile, p), "Файл \"/игры/a.lbr\" не подходит к программе.");
-  EXPECT_EQ(MazeFileMessage(MazeFileResult::WriteProtected, p), "Файл \"/игры/a.lbr\" защищён от записи.");
-  EXPECT_EQ(MazeFileMessage(MazeFileResult::CannotSave, p), "Файл \"/игры/a.lbr\" сохранить не возможно.");
+  EXPECT_EQ(mazeFileMessage(MazeFileResult::NotFound, p), "Файл \"/игры/a.lbr\" не найден.");
+  EXPECT_EQ(mazeFileMessage(MazeFileResult::CannotOpen, p), "Файл \"/игры/a.lbr\" открыть не возможно.");
+  EXPECT_EQ(mazeFileMessage(MazeFileResult::NotMazeFile, p), "Файл \"/игры/a.lbr\" не подходит к программе.");
+  EXPECT_EQ(mazeFileMessage(MazeFileResult::WriteProtected, p), "Файл \"/игры/a.lbr\" защищён от записи.");
+  EXPECT_EQ(mazeFileMessage(MazeFileResult::CannotSave, p), "Файл \"/игры/a.lbr\" сохранить не возможно.");
 }
 
 TEST_F(MazeFileTest, WriteFailuresKeepTheOldFile) {
-  const MazeState maze = newMaze(3, 3);
+  const Maze maze = madeMaze(3, 3);
   // A read-only target keeps its content.
   put(path("ro.lbr"), "old");
   fs::permissions(path("ro.lbr"), fs::perms::owner_read);
-  EXPECT_EQ(WriteMazeFile(maze, path("ro.lbr")), MazeFileResult::WriteProtected);
+  EXPECT_EQ(writeMazeFile(maze, path("ro.lbr")), MazeFileResult::WriteProtected);
   EXPECT_EQ(get(path("ro.lbr")), "old");
   // A folder of that name, and a read-only folder.
   fs::create_directory(path("dir.lbr"));
-  EXPECT_EQ(WriteMazeFile(maze, path("dir.lbr")), MazeFileResult::WriteProtected);
+  EXPECT_EQ(writeMazeFile(maze, path("dir.lbr")), MazeFileResult::WriteProtected);
   fs::create_directory(path("locked"));
   fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(WriteMazeFile(maze, path("locked/m.lbr")), MazeFileResult::WriteProtected);
+  EXPECT_EQ(writeMazeFile(maze, path("locked/m.lbr")), MazeFileResult::WriteProtected);
   // A missing folder.
-  EXPECT_EQ(WriteMazeFile(maze, path("missing/m.lbr")), MazeFileResult::CannotSave);
+  EXPECT_EQ(writeMazeFile(maze, path("missing/m.lbr")), MazeFileResult::CannotSave);
   // Nothing is left behind but what was there.
   EXPECT_EQ(entries(), 3u);
 }
 
 TEST_F(MazeFileTest, AFailedWriteIsCannotSaveAndKeepsTheOldFile) {
-  const MazeState maze = newMaze(20, 20);
+  const Maze maze = madeMaze(20, 20);
   put(path("m.lbr"), "old");
   // A file-size limit stops the temporary part-way through, as a full disk would.
   rlimit saved{};
@@ -214,47 +205,47 @@ TEST_F(MazeFileTest, AFailedWriteIsCannotSaveAndKeepsTheOldFile) {
   small.rlim_cur = 100;
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const MazeFileResult result = WriteMazeFile(maze, path("m.lbr"));
+  const MazeFileResult result = writeMazeFile(maze, path("m.lbr"));
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_EQ(result, MazeFileResult::CannotSave);
   EXPECT_EQ(get(path("m.lbr")), "old");
   EXPECT_EQ(entries(), 1u);
   // A device that is always full.
-  EXPECT_EQ(WriteMazeFile(maze, "/dev/full"), MazeFileResult::CannotSave);
+  EXPECT_EQ(writeMazeFile(maze, "/dev/full"), MazeFileResult::CannotSave);
 }
 
 TEST_F(MazeFileTest, DevicesAndPipesAreNeverReplacedNorWaitedFor) {
-  const MazeState maze = newMaze(2, 2);
+  const Maze maze = madeMaze(2, 2);
   struct stat info {};
-  EXPECT_EQ(WriteMazeFile(maze, "/dev/null"), MazeFileResult::Ok);
+  EXPECT_EQ(writeMazeFile(maze, "/dev/null"), MazeFileResult::Ok);
   ASSERT_EQ(::stat("/dev/null", &info), 0);
   EXPECT_TRUE(S_ISCHR(info.st_mode));
 
   ASSERT_EQ(::mkfifo(path("pipe.lbr").c_str(), 0666), 0);
-  EXPECT_EQ(WriteMazeFile(maze, path("pipe.lbr")), MazeFileResult::CannotSave); // nobody reads
-  MazeState read = maze;
-  EXPECT_EQ(ReadMazeFile(read, path("pipe.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(writeMazeFile(maze, path("pipe.lbr")), MazeFileResult::CannotSave); // nobody reads
+  Maze read = maze;
+  EXPECT_EQ(readMazeFile(read, path("pipe.lbr")), MazeFileResult::CannotOpen);
   ASSERT_EQ(::stat(path("pipe.lbr").c_str(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
-  EXPECT_EQ(ReadMazeFile(read, "/dev/zero"), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(read, "/dev/zero"), MazeFileResult::CannotOpen);
   EXPECT_EQ(read.mazeGrid, maze.mazeGrid);
 }
 
 TEST_F(MazeFileTest, ThroughALinkTheLinkedFileIsReplaced) {
   put(path("real.lbr"), "old");
   fs::create_symlink("real.lbr", path("link.lbr"));
-  const MazeState maze = newMaze(2, 2);
-  ASSERT_EQ(WriteMazeFile(maze, path("link.lbr")), MazeFileResult::Ok);
+  const Maze maze = madeMaze(2, 2);
+  ASSERT_EQ(writeMazeFile(maze, path("link.lbr")), MazeFileResult::Ok);
   EXPECT_TRUE(fs::is_symlink(path("link.lbr")));
   EXPECT_EQ(get(path("real.lbr")), composeMazeFile(maze));
   EXPECT_EQ(entries(), 2u);
 }
 
 TEST_F(MazeFileTest, NewFileGetsTheUsualRightsAndAReplacedOneKeepsItsOwner) {
-  const MazeState maze = newMaze(2, 2);
+  const Maze maze = madeMaze(2, 2);
   const mode_t mask = ::umask(027);
-  const MazeFileResult result = WriteMazeFile(maze, path("new.lbr"));
+  const MazeFileResult result = writeMazeFile(maze, path("new.lbr"));
   ::umask(mask);
   ASSERT_EQ(result, MazeFileResult::Ok);
   struct stat info {};
@@ -263,7 +254,7 @@ TEST_F(MazeFileTest, NewFileGetsTheUsualRightsAndAReplacedOneKeepsItsOwner) {
 
   if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can own another user's file";
   ASSERT_EQ(::chown(path("new.lbr").c_str(), 65534, 65534), 0);
-  ASSERT_EQ(WriteMazeFile(maze, path("new.lbr")), MazeFileResult::Ok);
+  ASSERT_EQ(writeMazeFile(maze, path("new.lbr")), MazeFileResult::Ok);
   ASSERT_EQ(::stat(path("new.lbr").c_str(), &info), 0);
   EXPECT_EQ(info.st_uid, 65534u);
   EXPECT_EQ(info.st_gid, 65534u);
@@ -271,15 +262,15 @@ TEST_F(MazeFileTest, NewFileGetsTheUsualRightsAndAReplacedOneKeepsItsOwner) {
 
 TEST_F(MazeFileTest, FolderThatRefusesNewFilesIsNotOk) {
   // /proc takes no new files: the temporary cannot be made, and the write is not reported Ok.
-  const MazeState maze = newMaze(3, 3);
-  EXPECT_EQ(WriteMazeFile(maze, "/proc/kvarnel-test.lbr"), MazeFileResult::WriteProtected);
+  const Maze maze = madeMaze(3, 3);
+  EXPECT_EQ(writeMazeFile(maze, "/proc/kvarnel-test.lbr"), MazeFileResult::WriteProtected);
 }
 
 TEST_F(MazeFileTest, OverwriteReplacesTheWholeFileAndKeepsItsMode) {
   put(path("m.lbr"), std::string(1000, 'x'));
   fs::permissions(path("m.lbr"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  const MazeState maze = newMaze(2, 2);
-  ASSERT_EQ(WriteMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
+  const Maze maze = madeMaze(2, 2);
+  ASSERT_EQ(writeMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
   EXPECT_EQ(get(path("m.lbr")), composeMazeFile(maze));
   EXPECT_EQ(fs::status(path("m.lbr")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -1,5 +1,5 @@
 // Reading the beginning of a regular file.
-#include "files/bounded_read.h"
+#include "core/bounded_read.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
 // Replacing a file's whole content safely.
-#include "files/atomic_file.h"
+#include "core/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
