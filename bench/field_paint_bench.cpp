@@ -35,18 +35,18 @@ double peakResidentMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// Args: rooms a side, wall picture side. The hero store is 32 pixels and the door 32.
+// Args: rooms a side, wall picture side. The hero and the door are 32 pixels.
 void BM_FieldRepaint(benchmark::State& state) {
-  MazeState maze;
-  maze.mazeWidth = static_cast<int>(state.range(0));
-  maze.mazeHeight = maze.mazeWidth;
-  if (!startNewMaze(maze, " 45296.17")) {
+  const auto side = static_cast<std::int32_t>(state.range(0));
+  const std::optional<Maze> made = newMaze(side, side, " 45296.17");
+  if (!made) {
     state.SkipWithError("maze size");
     return;
   }
+  const Maze& maze = *made;
   const QPixmap wall = picture(static_cast<int>(state.range(1)), qRgb(160, 60, 40));
   const QPixmap door = picture(32, qRgb(40, 160, 60));
-  const FieldGeometry g = fieldGeometryOf(designedHeroStoreWidth, wall.width());
+  const FieldGeometry g = fieldGeometryOf(wall.width());
   const PixelRect field = fieldRectOf(maze, g);
 
   // The viewport scrolled to the middle of the field; a field smaller than the viewport is

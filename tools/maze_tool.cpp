@@ -62,12 +62,12 @@ int refuseSize(std::ostream& err) {
 }
 
 // Writes a maze to the named file, or its bytes to out.
-int emit(const MazeState& maze, const std::optional<std::string>& outFile, std::ostream& out,
+int emit(const Maze& maze, const std::optional<std::string>& outFile, std::ostream& out,
          std::ostream& err) {
   if (!outFile) return writeStandardOutput(composeMazeFile(maze), out, err);
-  const MazeFileResult result = WriteMazeFile(maze, *outFile);
+  const MazeFileResult result = writeMazeFile(maze, *outFile);
   if (result == MazeFileResult::Ok) return 0;
-  err << MazeFileMessage(result, *outFile) << '\n';
+  err << mazeFileMessage(result, *outFile) << '\n';
   return 1;
 }
 
@@ -115,13 +115,12 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     text = seedTextOf(static_cast<float>(value));
   } else {
-    text = seedTextOf(static_cast<float>(clock.secondsSinceMidnight()));
+    text = seedTextNow(clock);
   }
-  MazeState maze;
-  maze.mazeWidth = static_cast<std::int32_t>(*width);
-  maze.mazeHeight = static_cast<std::int32_t>(*height);
-  if (!startNewMaze(maze, text)) return refuseSize(err);
-  return emit(maze, outFile, out, err);
+  const std::optional<Maze> maze =
+      newMaze(static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height), text);
+  if (!maze) return refuseSize(err);
+  return emit(*maze, outFile, out, err);
 }
 
 int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -140,10 +139,10 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     err << "kvarnel-maze: read takes FILE (see --help)\n";
     return 2;
   }
-  MazeState maze;
-  const MazeFileResult result = ReadMazeFile(maze, *file);
+  Maze maze;
+  const MazeFileResult result = readMazeFile(maze, *file);
   if (result != MazeFileResult::Ok) {
-    err << MazeFileMessage(result, *file) << '\n';
+    err << mazeFileMessage(result, *file) << '\n';
     return 1;
   }
   return emit(maze, outFile, out, err);

@@ -2,12 +2,12 @@
 #include "render_command.h"
 
 #include "core/picture_kinds.h"
-#include "files/atomic_file.h"
+#include "core/atomic_file.h"
 #include "files/maze_file_format.h"
 #include "tool_output.h"
 #include "view/field_geometry.h"
 #include "view/field_painter.h"
-#include "windows/load_pic.h"
+#include "view/game_pictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -74,7 +74,7 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
   for (std::size_t k = 0; k < kindOptions.size(); ++k) {
     const std::optional<std::string>& name = parsed.names[k];
     // The game takes a picture by its name in the kind's folder, never from elsewhere.
-    if (name && (name->empty() || name->find_first_of("/\\") != std::string::npos)) {
+    if (name && !isPlainFileName(*name)) {
       err << "kvarnel-maze: " << kindOptions[k].option << " takes a file name in the folder \""
           << pictureFolderName(kindOptions[k].kind) << "\"\n";
       return std::nullopt;
@@ -98,8 +98,8 @@ std::optional<QByteArray> outputFormat(const std::optional<std::string>& outFile
 
 // The named picture of the kind, or the first file of its folder by name, read by the game's
 // picture loader and checked as the picture chooser checks it, with the chooser's messages.
-std::optional<QPixmap> loadPicture(const KindOption& kind, const std::optional<std::string>& name,
-                                   const QString& programFolder, std::ostream& err) {
+std::optional<QPixmap> pictureForRender(const KindOption& kind, const std::optional<std::string>& name,
+                                        const QString& programFolder, std::ostream& err) {
   const QDir folder(QDir(programFolder).filePath(QString::fromStdString(pictureFolderName(kind.kind))));
   QString file;
   if (name) {
@@ -127,14 +127,16 @@ std::optional<QPixmap> loadPicture(const KindOption& kind, const std::optional<s
 }
 
 // The whole field as the window shows it: the field painted, the hero box at the hero's room.
-QImage fieldPicture(const MazeState& maze, const FieldGeometry& g, const PixelRect& field,
-                    const FieldPictures& pictures) {
+QImage fieldPicture(const Maze& maze, const FieldGeometry& g, const PixelRect& field,
+                    const GamePictures& pictures) {
   QImage image(static_cast<int>(field.width), static_cast<int>(field.height), QImage::Format_RGB32);
   if (image.isNull()) return image;
   QPainter painter(&image);
-  paintField(painter, image.rect(), maze, g, pictures.wall, pictures.door);
+  paintField(painter, image.rect(), maze, g, pictures.pixmap(PictureKind::Wall),
+             pictures.pixmap(PictureKind::Door));
   painter.drawPixmap(static_cast<int>(heroRestPosition(maze.heroCol, g)),
-                     static_cast<int>(heroRestPosition(maze.heroRow, g)), heroBoxPicture(g, pictures.hero));
+                     static_cast<int>(heroRestPosition(maze.heroRow, g)),
+                     heroBoxPicture(g, pictures.pixmap(PictureKind::Hero)));
   return image;
 }
 
@@ -145,11 +147,11 @@ int writePicture(const QByteArray& bytes, const std::optional<std::string>& outF
   switch (writeFileAtomically(*outFile, view)) {
   case AtomicWriteResult::Ok: return 0;
   case AtomicWriteResult::AccessDenied:
-    err << MazeFileMessage(MazeFileResult::WriteProtected, *outFile) << '\n';
+    err << mazeFileMessage(MazeFileResult::WriteProtected, *outFile) << '\n';
     return 1;
   case AtomicWriteResult::Failed: break;
   }
-  err << MazeFileMessage(MazeFileResult::CannotSave, *outFile) << '\n';
+  err << mazeFileMessage(MazeFileResult::CannotSave, *outFile) << '\n';
   return 1;
 }
 
@@ -162,22 +164,22 @@ int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ost
   const std::optional<QByteArray> format = outputFormat(parsed->outFile, err);
   if (!format) return 2;
 
-  MazeState maze;
-  const MazeFileResult read = ReadMazeFile(maze, *parsed->file);
+  Maze maze;
+  const MazeFileResult read = readMazeFile(maze, *parsed->file);
   if (read != MazeFileResult::Ok) {
-    err << MazeFileMessage(read, *parsed->file) << '\n';
+    err << mazeFileMessage(read, *parsed->file) << '\n';
     return 1;
   }
 
-  std::array<QPixmap, 3> loaded;
+  GamePictures pictures;
   for (std::size_t k = 0; k < kindOptions.size(); ++k) {
-    std::optional<QPixmap> picture = loadPicture(kindOptions[k], parsed->names[k], qtText(programFolder), err);
+    std::optional<QPixmap> picture =
+        pictureForRender(kindOptions[k], parsed->names[k], qtText(programFolder), err);
     if (!picture) return 2;
-    loaded[k] = std::move(*picture);
+    pictures[kindOptions[k].kind] = Picture{std::move(*picture), {}};
   }
-  const FieldPictures pictures{loaded[0], loaded[1], loaded[2]};
 
-  const FieldGeometry g = fieldGeometryOf(designedHeroStoreWidth, pictures.wall.width());
+  const FieldGeometry g = fieldGeometryOf(pictures.wallSide());
   const PixelRect field = fieldRectOf(maze, g);
   if (field.width > maxRenderSide || field.height > maxRenderSide ||
       field.width * field.height * 4 > maxRenderBytes) {

@@ -1,16 +1,12 @@
 // Where things go on the playing field.
 #include "view/field_geometry.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 
 namespace kvarnel {
 namespace {
-
-// Halves round to even, as everywhere in the game's geometry.
-std::int32_t halfToEven(std::int32_t value) {
-  const std::int32_t half = value / 2;
-  return (value % 2 != 0 && half % 2 != 0) ? half + 1 : half;
-}
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
@@ -18,25 +14,25 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 
 } // namespace
 
-FieldGeometry fieldGeometryOf(std::int32_t heroStoreWidth, std::int32_t wallPictureWidth) {
+FieldGeometry fieldGeometryOf(std::int32_t wallSide) {
   FieldGeometry g;
-  g.wallSize = std::max<std::int32_t>(wallPictureWidth, 1);
-  g.heroSize = heroStoreWidth;
+  g.wallSize = std::max<std::int32_t>(wallSide, 1);
+  g.heroSize = heroSquareSide;
   if (g.heroSize < g.wallSize) {
-    g.inset = halfToEven(g.wallSize - g.heroSize);
+    g.inset = roundHalfEven((g.wallSize - g.heroSize) / 2.0);
     g.heroSize = g.wallSize;
   }
   g.cellStep = g.wallSize + g.heroSize;
-  g.halfStep = halfToEven(g.cellStep);
+  g.halfStep = roundHalfEven(g.cellStep / 2.0);
   return g;
 }
 
-PixelRect fieldRectOf(const MazeState& maze, const FieldGeometry& g) {
-  return {0, 0, std::int64_t{maze.roomsAcross} * g.cellStep + g.wallSize,
-          std::int64_t{maze.roomsDown} * g.cellStep + g.wallSize};
+PixelRect fieldRectOf(const Maze& maze, const FieldGeometry& g) {
+  return {0, 0, std::int64_t{maze.mazeWidth} * g.cellStep + g.wallSize,
+          std::int64_t{maze.mazeHeight} * g.cellStep + g.wallSize};
 }
 
-PixelRect doorRectOf(const MazeState& maze, const FieldGeometry& g) {
+PixelRect doorRectOf(const Maze& maze, const FieldGeometry& g) {
   return {heroRestPosition(maze.mazeWidth - 1, g), heroRestPosition(maze.mazeHeight - 1, g),
           g.heroSize, g.heroSize};
 }
@@ -45,7 +41,7 @@ std::int64_t heroRestPosition(std::int32_t roomIndex, const FieldGeometry& g) {
   return std::int64_t{roomIndex} * g.cellStep + g.wallSize;
 }
 
-std::vector<PixelRect> wallTilesIn(const MazeState& maze, const FieldGeometry& g, const PixelRect& area) {
+std::vector<PixelRect> wallTilesIn(const Maze& maze, const FieldGeometry& g, const PixelRect& area) {
   std::vector<PixelRect> tiles;
   if (!maze.hasGrid() || area.width <= 0 || area.height <= 0) return tiles;
   const std::int64_t step = g.cellStep;

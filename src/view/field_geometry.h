@@ -1,7 +1,7 @@
 // Where things go on the playing field: room pitch, hero box, door, and the wall tiles.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,12 +16,22 @@ struct FieldGeometry {
   std::int32_t halfStep = 0;
 };
 
-// The hero store keeps this width whatever hero picture it holds, so it, not the hero picture,
-// sets the rooms' size.
-inline constexpr std::int32_t designedHeroStoreWidth = 32;
+// The hero is shown in a 32-pixel square whatever hero picture he has, so this, not the hero
+// picture, sets the rooms' size.
+inline constexpr std::int32_t heroSquareSide = 32;
 
-// From the width of the hero store (designedHeroStoreWidth) and of the wall picture.
-FieldGeometry fieldGeometryOf(std::int32_t heroStoreWidth, std::int32_t wallPictureWidth);
+// From the wall picture's side.
+FieldGeometry fieldGeometryOf(std::int32_t wallSide);
+
+// The field as the player sees it: its geometry, where the hero's box stands, and the extents
+// of the part of the field in view.
+struct FieldView {
+  FieldGeometry geometry;
+  std::int32_t heroX = 0;
+  std::int32_t heroY = 0;
+  std::int32_t viewWidth = 0;
+  std::int32_t viewHeight = 0;
+};
 
 struct PixelRect {
   std::int64_t x = 0;
@@ -34,10 +44,10 @@ struct PixelRect {
 };
 
 // The field's size for the maze's rooms: rooms x cellStep + wallSize each way.
-PixelRect fieldRectOf(const MazeState& maze, const FieldGeometry& g);
+PixelRect fieldRectOf(const Maze& maze, const FieldGeometry& g);
 
 // The door: stretched to heroSize in the bottom-right room of the maze's size.
-PixelRect doorRectOf(const MazeState& maze, const FieldGeometry& g);
+PixelRect doorRectOf(const Maze& maze, const FieldGeometry& g);
 
 // Top-left of the hero box at rest in room (col, row).
 std::int64_t heroRestPosition(std::int32_t roomIndex, const FieldGeometry& g);
@@ -46,6 +56,6 @@ std::int64_t heroRestPosition(std::int32_t roomIndex, const FieldGeometry& g);
 // the wall picture's top-left part of the given size, painted at (x, y). Runs go from a post to
 // the next post, cellStep + wallSize long; a wall picture that does not divide the run evenly
 // has its last tile clipped at the run's end, so walls, rooms, hero and door line up.
-std::vector<PixelRect> wallTilesIn(const MazeState& maze, const FieldGeometry& g, const PixelRect& area);
+std::vector<PixelRect> wallTilesIn(const Maze& maze, const FieldGeometry& g, const PixelRect& area);
 
 } // namespace kvarnel

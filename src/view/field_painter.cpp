@@ -5,7 +5,7 @@
 
 namespace kvarnel {
 
-void paintField(QPainter& painter, const QRect& area, const MazeState& maze, const FieldGeometry& g,
+void paintField(QPainter& painter, const QRect& area, const Maze& maze, const FieldGeometry& g,
                 const QPixmap& wall, const QPixmap& door) {
   painter.fillRect(area, Qt::white);
   const PixelRect part{area.x(), area.y(), area.width(), area.height()};
@@ -23,8 +23,7 @@ QPixmap heroBoxPicture(const FieldGeometry& g, const QPixmap& hero) {
   QPixmap box(std::max(1, g.heroSize), std::max(1, g.heroSize));
   box.fill(Qt::white);
   QPainter painter(&box);
-  // The hero store shows only its designed square of the picture, from the top-left corner.
-  painter.drawPixmap(g.inset, g.inset, hero, 0, 0, designedHeroStoreWidth, designedHeroStoreWidth);
+  painter.drawPixmap(g.inset, g.inset, hero, 0, 0, heroSquareSide, heroSquareSide);
   return box;
 }
 

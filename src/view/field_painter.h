@@ -2,7 +2,7 @@
 // and kvarnel-maze render share it.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 #include "view/field_geometry.h"
 
 #include <QPixmap>
@@ -12,18 +12,12 @@ class QPainter;
 
 namespace kvarnel {
 
-struct FieldPictures {
-  QPixmap hero;
-  QPixmap wall;
-  QPixmap door;
-};
-
 // The field's background, the wall tiles and the door, for the given part of the field
 // (in field pixels).
-void paintField(QPainter& painter, const QRect& area, const MazeState& maze, const FieldGeometry& g,
+void paintField(QPainter& painter, const QRect& area, const Maze& maze, const FieldGeometry& g,
                 const QPixmap& wall, const QPixmap& door);
 
-// The hero box's content: heroSize square on white, the hero store's designed square of the
+// The hero box's content: heroSize square on white, the top-left heroSquareSide square of the
 // hero picture at the inset, cut off at the box's edges.
 QPixmap heroBoxPicture(const FieldGeometry& g, const QPixmap& hero);
 

@@ -17,7 +17,7 @@ void FieldWidget::showTitle(const QPixmap& title) {
   update();
 }
 
-void FieldWidget::showMaze(const MazeState& maze, const FieldGeometry& geometry, const QPixmap& wall,
+void FieldWidget::showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
                            const QPixmap& door) {
   maze_ = &maze;
   geometry_ = geometry;

@@ -1,7 +1,7 @@
 // The playing field: the title picture before the first maze, then the maze painted from the grid.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/maze.h"
 #include "view/field_geometry.h"
 
 #include <QPixmap>
@@ -16,7 +16,7 @@ public:
 
   void showTitle(const QPixmap& title);
   // From now on the field paints this maze with these pictures; the maze is read at every paint.
-  void showMaze(const MazeState& maze, const FieldGeometry& geometry, const QPixmap& wall,
+  void showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
                 const QPixmap& door);
 
 signals:
@@ -30,7 +30,7 @@ protected:
 
 private:
   QPixmap title_;
-  const MazeState* maze_ = nullptr;
+  const Maze* maze_ = nullptr;
   FieldGeometry geometry_;
   QPixmap wall_;
   QPixmap door_;

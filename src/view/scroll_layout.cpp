@@ -1,6 +1,8 @@
 // The main window's layout arithmetic.
 #include "view/scroll_layout.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -10,11 +12,6 @@ namespace {
 int clampToInt(std::int64_t v) {
   return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
                                                    std::numeric_limits<int>::max()));
-}
-
-int halfToEvenNonNegative(int value) {
-  const int half = value / 2;
-  return (value % 2 != 0 && half % 2 != 0) ? half + 1 : half;
 }
 
 } // namespace
@@ -73,7 +70,7 @@ WindowLayout layOutWindow(const WindowLayoutInput& in) {
     }
   } else {
     out.titleLeftSet = true;
-    out.titleLeft = std::max(0, halfToEvenNonNegative(in.clientWidth - titlePictureWidth));
+    out.titleLeft = std::max(0, roundHalfEven((in.clientWidth - titlePictureWidth) / 2.0));
   }
   out.viewHeight = std::max(0, in.clientHeight - top);
   out.viewport = {0, top, std::max(0, in.clientWidth), out.viewHeight};

@@ -42,6 +42,18 @@ ScrollBarSetup scrollBarFor(std::int64_t fieldExtent, int length);
 ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
                                 int viewportHeight);
 
+// One scroll bar of the view, as the window has it; value is the view's offset.
+struct ScrollBarState {
+  bool visible = false;
+  std::int32_t value = 0;
+  std::int32_t maximum = 0;
+};
+
+struct ViewScroll {
+  ScrollBarState horizontal;
+  ScrollBarState vertical;
+};
+
 struct Rect {
   int x = 0;
   int y = 0;

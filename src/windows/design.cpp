@@ -21,13 +21,6 @@ QFont designFont(const QString& family, double points, bool bold, bool underline
   return font;
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 void makeDialogFrame(QWidget* dialog, int clientWidth, int clientHeight) {
   dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,8 +1,12 @@
 // The windows' designed look: fonts, colours, dialog frames.
 #pragma once
 
+#include "view/background.h"
+
 #include <QColor>
 #include <QFont>
+
+#include <cstdint>
 
 class QWidget;
 
@@ -18,8 +22,8 @@ QFont designFont(const QString& family, double points, bool bold, bool underline
 inline const QString sansSerif = QStringLiteral("MS Sans Serif");
 inline const QString serif = QStringLiteral("Times New Roman");
 
-// Fills the widget's background with a solid colour.
-void setBackground(QWidget* widget, const QColor& colour);
+// One of the game's colours (24 bits, red in the low byte).
+inline QColor qtColour(std::int32_t bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); }
 
 // A fixed-size dialog with a close box and no minimise or maximise box, centred.
 void makeDialogFrame(QWidget* dialog, int clientWidth, int clientHeight);

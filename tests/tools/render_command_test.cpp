@@ -46,13 +46,13 @@ protected:
     put("Стенки", "a.png", solid(16, 16, blue));
     put("Двери", "a.png", solid(32, 32, green));
   }
-  MazeState maze(int width, int height, int heroCol = 0, int heroRow = 0) const {
+  Maze maze(int width, int height, int heroCol = 0, int heroRow = 0) const {
     EXPECT_EQ(run({"generate", std::to_string(width), std::to_string(height), "-o", path("m.lbr")}).code, 0);
-    MazeState m;
-    EXPECT_EQ(ReadMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
+    Maze m;
+    EXPECT_EQ(readMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
     m.heroCol = heroCol;
     m.heroRow = heroRow;
-    EXPECT_EQ(WriteMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
+    EXPECT_EQ(writeMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
     return m;
   }
   ToolRun render(std::vector<std::string> options = {}) const {
@@ -65,12 +65,12 @@ protected:
 
 TEST_F(Render, EveryPictureLandsWhereTheGridPutsIt) {
   putStandardPictures();
-  const MazeState m = maze(6, 4, 2, 1);
+  const Maze m = maze(6, 4, 2, 1);
   const ToolRun done = render();
   ASSERT_EQ(done.code, 0) << done.err;
   EXPECT_EQ(done.out + done.err, "");
   const QImage image = output();
-  // Rooms are the 32-pixel hero store apart from the 16-pixel wall: 48 pixels, whatever the hero picture.
+  // Rooms are the 32-pixel hero square apart from the 16-pixel wall: 48 pixels, whatever the hero picture.
   ASSERT_EQ(image.size(), QSize(6 * 48 + 16, 4 * 48 + 16));
 
   for (int c = 0; c <= 6; ++c) {
@@ -209,9 +209,9 @@ TEST_F(MazeToolExecutable, RendersWithThePicturesBesideItself) {
   const QStringList walls = QDir(QStringLiteral(KVARNEL_APP_DIR "/Стенки")).entryList(QDir::Files, QDir::Name);
   ASSERT_FALSE(walls.isEmpty());
   const int wall = QImage(QStringLiteral(KVARNEL_APP_DIR "/Стенки/") + walls.first()).width();
-  MazeState m;
-  ASSERT_EQ(ReadMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
-  const PixelRect field = fieldRectOf(m, fieldGeometryOf(designedHeroStoreWidth, wall));
+  Maze m;
+  ASSERT_EQ(readMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
+  const PixelRect field = fieldRectOf(m, fieldGeometryOf(wall));
   EXPECT_EQ(QImage(QString::fromStdString(path("out.png"))).size(), QSize(static_cast<int>(field.width),
                                                                           static_cast<int>(field.height)));
 

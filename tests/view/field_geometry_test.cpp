@@ -1,6 +1,7 @@
 // Field geometry: room pitch, hero and door places, and the wall tiles of a part of the field.
-#include "core/new_maze.h"
 #include "view/field_geometry.h"
+
+#include "support/mazes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +12,16 @@
 namespace kvarnel {
 namespace {
 
-MazeState newMaze(int w, int h, const char* seed = " 45296.17") {
-  MazeState maze;
-  maze.mazeWidth = w;
-  maze.mazeHeight = h;
-  EXPECT_TRUE(startNewMaze(maze, seed));
-  return maze;
-}
+using testing::madeMaze;
 
 auto key(const PixelRect& r) { return std::tuple(r.x, r.y, r.width, r.height); }
 
 TEST(FieldGeometry, WallSixteenHeroThirtyTwo) {
-  const FieldGeometry g = fieldGeometryOf(32, 16);
+  const FieldGeometry g = fieldGeometryOf(16);
   EXPECT_EQ(g.cellStep, 48);
   EXPECT_EQ(g.halfStep, 24);
   EXPECT_EQ(g.inset, 0);
-  const MazeState maze = newMaze(4, 4);
+  const Maze maze = madeMaze(4, 4);
   EXPECT_EQ(fieldRectOf(maze, g).width, 208);
   EXPECT_EQ(key(doorRectOf(maze, g)), std::tuple(160, 160, 32, 32));
   EXPECT_EQ(heroRestPosition(1, g), 64);
@@ -40,21 +35,21 @@ TEST(FieldGeometry, WallSixteenHeroThirtyTwo) {
 }
 
 TEST(FieldGeometry, WideWallCentresTheHero) {
-  const FieldGeometry g = fieldGeometryOf(32, 64);
+  const FieldGeometry g = fieldGeometryOf(64);
   EXPECT_EQ(g.inset, 16);
   EXPECT_EQ(g.heroSize, 64);
   EXPECT_EQ(g.cellStep, 128);
 }
 
 TEST(FieldGeometry, OddStepsRoundHalfToEven) {
-  EXPECT_EQ(fieldGeometryOf(17, 16).halfStep, 16); // 33
-  EXPECT_EQ(fieldGeometryOf(19, 16).halfStep, 18); // 35
+  EXPECT_EQ(fieldGeometryOf(17).halfStep, 24); // 49
+  EXPECT_EQ(fieldGeometryOf(19).halfStep, 26); // 51
 }
 
 TEST(FieldGeometry, TwentyFourPixelWallLinesUpWithRoomsAndDoor) {
-  const FieldGeometry g = fieldGeometryOf(32, 24);
+  const FieldGeometry g = fieldGeometryOf(24);
   EXPECT_EQ(g.cellStep, 56);
-  const MazeState maze = newMaze(10, 10);
+  const Maze maze = madeMaze(10, 10);
   const PixelRect field = fieldRectOf(maze, g);
   EXPECT_EQ(field.width, 584);
   const PixelRect door = doorRectOf(maze, g);
@@ -79,11 +74,11 @@ TEST(FieldGeometry, PartOfTheFieldHasExactlyTheTilesThatTouchIt) {
   for (int round = 0; round < 30; ++round) {
     const int w = std::uniform_int_distribution<int>(2, 20)(rng);
     const int h = std::uniform_int_distribution<int>(2, 20)(rng);
-    MazeState maze = newMaze(w, h, round % 2 ? " 1.5" : " 777.25");
+    Maze maze = madeMaze(w, h, round % 2 ? " 1.5" : " 777.25");
     // Files may hold closed rooms and open posts: the tiles follow the grid whatever it holds.
     for (auto& c : maze.mazeGrid)
       if (std::uniform_int_distribution<int>(0, 9)(rng) == 0) c = static_cast<std::uint8_t>(c ? 0 : 1);
-    const FieldGeometry g = fieldGeometryOf(32, std::uniform_int_distribution<int>(16, 70)(rng));
+    const FieldGeometry g = fieldGeometryOf(std::uniform_int_distribution<int>(16, 70)(rng));
     const PixelRect field = fieldRectOf(maze, g);
     const auto all = wallTilesIn(maze, g, field);
     for (int i = 0; i < 20; ++i) {
@@ -103,8 +98,8 @@ TEST(FieldGeometry, PartOfTheFieldHasExactlyTheTilesThatTouchIt) {
 }
 
 TEST(FieldGeometry, NoMazeNoTiles) {
-  const MazeState none;
-  EXPECT_TRUE(wallTilesIn(none, fieldGeometryOf(32, 16), {0, 0, 100, 100}).empty());
+  const Maze none;
+  EXPECT_TRUE(wallTilesIn(none, fieldGeometryOf(16), {0, 0, 100, 100}).empty());
 }
 
 } // namespace

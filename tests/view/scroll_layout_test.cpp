@@ -6,7 +6,7 @@
 namespace kvarnel {
 namespace {
 
-TEST(SetupScrollBars, TheOrderOfTheTwoExcessTests) {
+TEST(ScrollBars, TheOrderOfTheTwoExcessTests) {
   auto none = setupScrollBars(208, 208, 400, 300);
   EXPECT_FALSE(none.horizontal.shown);
   EXPECT_FALSE(none.vertical.shown);
@@ -36,7 +36,7 @@ TEST(SetupScrollBars, TheOrderOfTheTwoExcessTests) {
   EXPECT_EQ(onlyV.vertical.smallChange, 150);
 }
 
-TEST(SetupScrollBars, FieldsBeyondSixteenBitsAndTinyViewports) {
+TEST(ScrollBars, FieldsBeyondSixteenBitsAndTinyViewports) {
   auto huge = setupScrollBars(217800, 217800, 632, 409);
   EXPECT_EQ(huge.horizontal.maximum, 217800 - 615);
   EXPECT_EQ(huge.vertical.maximum, 217800 - 392);

@@ -1,0 +1,53 @@
+// The playing field in its viewport: the field, the hero's box on it, the two scroll bars and
+// the square between them.
+#pragma once
+
+#include "core/maze.h"
+#include "view/field_geometry.h"
+#include "view/game_pictures.h"
+#include "view/scroll_layout.h"
+
+#include <QWidget>
+
+class QLabel;
+class QScrollBar;
+
+namespace kvarnel {
+
+class FieldWidget;
+
+class FieldViewport : public QWidget {
+public:
+  explicit FieldViewport(QWidget* parent = nullptr);
+
+  FieldWidget& field() { return *field_; }
+
+  // The title picture, until the first maze.
+  void showTitle(const QPixmap& title);
+  // Paints the maze with the pictures from now on, puts the hero's box where the view has it,
+  // and fits the scroll bars to the field, back at 0.
+  void showMaze(const Maze& maze, const FieldView& view, const GamePictures& pictures);
+  void moveHero(std::int32_t x, std::int32_t y);
+  // The field and the hero's box take clicks, or both look and act locked.
+  void setTakesClicks(bool takes);
+
+  // Places the viewport, its bars and the title picture as the client area's layout says.
+  void place(const WindowLayout& layout);
+  ViewScroll scrollBars() const;
+  // Scrolls to the values of the shown bars.
+  void scrollTo(const ViewScroll& scroll);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void fitScrollBars();
+
+  FieldWidget* field_ = nullptr;
+  QLabel* heroBox_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
+  QScrollBar* horizontalBar_ = nullptr;
+  QWidget* scrollCorner_ = nullptr;
+};
+
+} // namespace kvarnel
