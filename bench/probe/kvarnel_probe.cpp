@@ -2,9 +2,8 @@
 // main window has been shown (the caller times the whole process). Started with a maze size and
 // a wall side, it first opens such a maze with a wall picture of that side, scrolls to the
 // middle of the field and times full repaints of the window. Prints one line of JSON.
-#include "play/frm_forma.h"
+#include "play/main_window.h"
 #include "play/game_main.h"
-#include "view/field_widget.h"
 
 #include <QElapsedTimer>
 #include <QPainter>
@@ -37,19 +36,21 @@ int main(int argc, char** argv) {
   const int width = withMaze ? std::atoi(argv[1]) : 0;
   const int height = withMaze ? std::atoi(argv[2]) : 0;
   const int wallSide = withMaze ? std::atoi(argv[3]) : 0;
-  return kvarnel::runGame(1, argv, [&](kvarnel::frmForma& window) {
+  return kvarnel::runGame(1, argv, [&](kvarnel::MainWindow& window) {
+    using kvarnel::PictureKind;
     double repaintMs = 0;
     if (withMaze) {
-      window.picGeroy1->setPixmap(picture(32, Qt::blue));
-      window.picStenka->setPixmap(picture(wallSide, Qt::darkRed));
-      window.picStenka->resize(wallSide, wallSide);
-      window.picDveri->setPixmap(picture(32, Qt::darkGreen));
-      window.picDveri->resize(32, 32);
-      window.state().maze.mazeWidth = width;
-      window.state().maze.mazeHeight = height;
-      if (!window.SqrOutputMaze()) std::exit(2);
-      window.HScroll1->setValue(window.HScroll1->maximum() / 2);
-      window.VScroll1->setValue(window.VScroll1->maximum() / 2);
+      kvarnel::GamePictures pictures;
+      pictures[PictureKind::Hero] = kvarnel::Picture{picture(32, Qt::blue), "hero"};
+      pictures[PictureKind::Wall] = kvarnel::Picture{picture(wallSide, Qt::darkRed), "wall"};
+      pictures[PictureKind::Door] = kvarnel::Picture{picture(32, Qt::darkGreen), "door"};
+      window.usePictures(pictures);
+      window.startNewMaze({width, height, std::nullopt});
+      if (window.session().maze().mazeWidth != width) std::exit(2);
+      for (const char* name : {"HScroll1", "VScroll1"}) {
+        auto* bar = window.findChild<QScrollBar*>(QString::fromLatin1(name));
+        bar->setValue(bar->maximum() / 2);
+      }
       // The whole window painted into an image of its size, as an expose would paint it.
       QImage screen(window.size(), QImage::Format_RGB32);
       constexpr int repaints = 20;

@@ -2,7 +2,7 @@
 #include "play/end_message.h"
 
 #include "core/rounding.h"
-#include "play/colours.h"
+#include "core/colours.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,8 +35,8 @@ std::vector<LetterSpot> pass(std::span<const double> advances, std::span<const s
 
 } // namespace
 
-EndWindowText endWindowText(std::int32_t dialogArg) {
-  if (dialogArg != 0) return {"ВЫ НЕ УСПЕЛИ!!!", colourRed};
+EndWindowText endWindowText(GameEnd end) {
+  if (end == GameEnd::TimeUp) return {"ВЫ НЕ УСПЕЛИ!!!", colourRed};
   return {"СВОБОДА!!!", colourGreen};
 }
 

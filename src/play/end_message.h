@@ -16,8 +16,10 @@ struct EndWindowText {
   std::int32_t messageColor = 0; // 0xBBGGRR
 };
 
-// dialogArg 0: the hero got out; any other value: the time ran out.
-EndWindowText endWindowText(std::int32_t dialogArg);
+// How a game ended.
+enum class GameEnd { Victory, TimeUp };
+
+EndWindowText endWindowText(GameEnd end);
 
 // The letters of a UTF-8 text, one string per character (letterCount is their number). A byte
 // that cannot start a character counts as a letter of its own, so nothing is lost.

@@ -2,7 +2,7 @@
 #include "play/game_main.h"
 
 #include "core/system_clock.h"
-#include "play/frm_forma.h"
+#include "play/main_window.h"
 #include "play/start_up.h"
 #include "windows/design.h"
 #include "windows/modal_runner.h"
@@ -13,12 +13,11 @@
 
 namespace kvarnel {
 
-int runGame(int argc, char** argv, const std::function<void(frmForma&)>& whenShown) {
+int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
   installFontSubstitutions();
 
-  GameState state;
-  loadStartupSettings(state, QCoreApplication::applicationDirPath().toStdString());
+  const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());
 
   QtMessageBoxes messages;
   QtFileDialogs fileDialogs;
@@ -29,10 +28,10 @@ int runGame(int argc, char** argv, const std::function<void(frmForma&)>& whenSho
 
   // Closing the main window ends the program, whatever hidden windows are still loaded.
   app.setQuitOnLastWindowClosed(false);
-  frmForma window(state, services, modals);
+  MainWindow window(folders, readStartupOptions(folders), services, modals);
   messages.setOwner(&window);
   fileDialogs.setOwner(&window);
-  QObject::connect(&window, &frmForma::closed, &app, &QCoreApplication::quit);
+  QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
   window.show();
   if (whenShown) QTimer::singleShot(0, &window, [&] { whenShown(window); });
   return app.exec();

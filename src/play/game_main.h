@@ -5,10 +5,10 @@
 
 namespace kvarnel {
 
-class frmForma;
+class MainWindow;
 
 // Runs the game until its main window closes and returns the exit code. whenShown, if given,
 // runs once the main window has been shown and its first events handled.
-int runGame(int argc, char** argv, const std::function<void(frmForma&)>& whenShown = {});
+int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown = {});
 
 } // namespace kvarnel

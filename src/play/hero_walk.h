@@ -1,16 +1,15 @@
-// The hero's walk: a click on the field becomes a straight walk of whole rooms, animated in
-// half-room steps, with the viewport following the hero and the exit test at the end.
+// The hero's walk: which walk a click on the field asks for, and how the view follows the hero
+// when a walk ends.
 #pragma once
 
-#include "core/game_state.h"
-#include "play/play_session.h"
+#include "core/maze.h"
+#include "view/field_geometry.h"
+#include "view/scroll_layout.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kvarnel {
-
-// A new maze is on the field (made or opened): the hero stands ready, any walk is dropped.
-void beginPlay(PlaySession& play, MazeState& maze);
 
 // A pointer position in field pixels; Qt may hand in fractions.
 struct FieldPoint {
@@ -18,57 +17,25 @@ struct FieldPoint {
   double y = 0;
 };
 
-struct FieldSize {
-  std::int64_t width = 0;
-  std::int64_t height = 0;
+// A straight walk of whole rooms.
+struct WalkPlan {
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  std::int32_t rooms = 0;
 };
 
-// A button went down on the field.
-void fieldMouseDown(PlaySession& play);
+// The walk a click at `at` asks for, as far as the walls allow; nothing for a click outside the
+// outer wall, outside the hero's column and row (the column is tested first), or straight
+// against a wall.
+std::optional<WalkPlan> walkForClick(const Maze& maze, const FieldView& view, FieldPoint at);
 
-enum class ReleaseOutcome {
-  Ignored,    // nothing changed on screen
-  WalkStarted // heroCol/heroRow hold the target room: disable the field and the hero's box,
-              // start the step timer
-};
+// Rooms the hero can walk from his room, at most `asked`. Anything outside the grid counts as
+// wall, so a maze file with an open border cell cannot lead him off it.
+std::int64_t roomsOpen(const Maze& maze, std::int64_t asked, std::int32_t dx, std::int32_t dy);
 
-// A button came up on the field at `at`. Only a release after a press, inside the outer wall,
-// in the hero's column or row (the column first) and not straight against a wall starts a walk.
-ReleaseOutcome fieldMouseUp(PlaySession& play, MazeState& maze, FieldPoint at, FieldSize field);
-
-// One scroll bar of the viewport, as the window has it; value is the viewport's offset.
-struct ScrollBarState {
-  bool visible = false;
-  std::int32_t value = 0;
-  std::int32_t maximum = 0;
-};
-
-struct ViewScroll {
-  ScrollBarState horizontal;
-  ScrollBarState vertical;
-};
-
-// Scrolls the viewport after a walk so that the hero keeps two rooms of room below or above it
-// and three to its right or left, jumping by as much; values stay within [0, maximum].
-ViewScroll followHero(const GameState& state, ViewScroll bars);
-
-enum class StepOutcome {
-  Moved,           // move the hero's box to heroX, heroY; the walk goes on
-  WalkEnded,       // also: stop the step timer, apply scroll, enable the field and the hero's box,
-                   // focus the field
-  Won,             // also: stop the step timer, apply scroll, stop the game clock, start the
-                   // victory timer, disable the save commands; the field stays disabled
-  WalkEndedTimeUp, // the time ran out during the walk: stop the step timer, apply scroll; the
-                   // field stays disabled and no victory follows
-  NotWalking       // a stray tick: stop the step timer, nothing else
-};
-
-struct StepResult {
-  StepOutcome outcome = StepOutcome::NotWalking;
-  ViewScroll scroll; // the bars' new values, changed only when the walk ended
-};
-
-// One tick of the step timer: the hero's box moves half a room.
-StepResult stepTick(PlaySession& play, GameState& state, const ViewScroll& bars);
+// Scrolls the view after a walk in direction (dx, dy) so that the hero keeps two rooms of room
+// below or above him and three to his right or left, jumping by as much; values stay within
+// [0, maximum].
+ViewScroll followHero(const FieldView& view, std::int32_t dx, std::int32_t dy, ViewScroll bars);
 
 } // namespace kvarnel

@@ -1,46 +1,31 @@
 // The main window.
-#include "play/frm_forma.h"
+#include "play/main_window.h"
 
+#include "core/colours.h"
 #include "core/new_maze.h"
-#include "core/picture_kinds.h"
-#include "play/colours.h"
-#include "play/frm_end.h"
+#include "play/end_of_game_window.h"
 #include "play/game_clock.h"
-#include "play/start_up.h"
-#include "view/field_painter.h"
+#include "view/field_viewport.h"
 #include "view/field_widget.h"
 #include "view/picture_box.h"
-#include "view/scroll_layout.h"
+#include "web/web_links.h"
+#include "windows/about_window.h"
 #include "windows/design.h"
 #include "windows/embedded_pictures.h"
-#include "web/web_links.h"
-#include "windows/frm_new.h"
-#include "windows/frm_oprog.h"
-#include "windows/frm_select.h"
 #include "windows/modal_runner.h"
+#include "windows/new_game_dialog.h"
+#include "windows/picture_chooser.h"
 #include "windows/twips.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 #include <QMenuBar>
-#include <QResizeEvent>
-#include <QScrollBar>
+#include <QPainter>
 #include <QTimer>
 
 namespace kvarnel {
 namespace {
 
 const QString caption = QStringLiteral("Кварнель");
-
-QLabel* hiddenPictureBox(QWidget* parent, const char* name, const QRect& designed) {
-  auto* store = new QLabel(parent);
-  store->setObjectName(QString::fromLatin1(name));
-  store->setGeometry(designed);
-  store->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setBackground(store, Qt::white);
-  store->hide();
-  return store;
-}
 
 QTimer* timer(QObject* parent, const char* name, int interval) {
   auto* t = new QTimer(parent);
@@ -51,408 +36,244 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
 
 } // namespace
 
-frmForma::frmForma(GameState& state, Services& services, ModalRunner& modals)
-    : state_(state), services_(services), modals_(modals) {
+MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
+    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(windowIcon());
+  files_.dialogFolder = folders_.data;
   createControls();
   createTimers();
   createMenu();
-  connectScrollBars();
-  connectMenu();
   // The designed client area is 9480 x 6135 twips; the menu bar comes on top of it.
   resize(twips(9480), twips(6135) + menuBar()->sizeHint().height());
   setMinimumWidth(smallestClientWidth);
 }
 
-frmForma::~frmForma() = default;
+MainWindow::~MainWindow() = default;
 
-void frmForma::createControls() {
-  client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  setBackground(client, QColor(198, 199, 198));
-  client->setCursor(Qt::CrossCursor);
-  client->installEventFilter(this);
-  setCentralWidget(client);
+void MainWindow::createControls() {
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  setBackground(client_, QColor(198, 199, 198));
+  client_->setCursor(Qt::CrossCursor);
+  client_->installEventFilter(this);
+  setCentralWidget(client_);
 
-  picTime = new PictureBox(client);
-  picTime->setObjectName(QStringLiteral("picTime"));
-  picTime->setGeometry(twipsRect(0, 1020, 7500, 285));
-  picTime->setBackgroundColour(QColor(0, 255, 0));
-  picTime->setEnabled(false);
-  picTime->hide();
+  timeBar_ = new PictureBox(client_);
+  timeBar_->setObjectName(QStringLiteral("picTime"));
+  timeBar_->setGeometry(twipsRect(0, 1020, 7500, 285));
+  timeBar_->setBackgroundColour(qtColour(colourGreen));
+  timeBar_->setEnabled(false);
+  timeBar_->hide();
 
-  picControl = new QWidget(client);
-  picControl->setObjectName(QStringLiteral("picControl"));
-  picControl->setGeometry(twipsRect(0, 1080, 6015, 6135));
-  setBackground(picControl, QColor(224, 224, 224));
+  viewport_ = new FieldViewport(client_);
+  viewport_->setObjectName(QStringLiteral("picControl"));
+  viewport_->setGeometry(twipsRect(0, 1080, 6015, 6135));
+  viewport_->showTitle(titlePicture());
+  connect(&viewport_->field(), &FieldWidget::pressed, this, [this] { session_.press(); });
+  connect(&viewport_->field(), &FieldWidget::released, this,
+          [this](QPointF at) { showChanges(session_.release({at.x(), at.y()})); });
+}
 
-  picPole = new FieldWidget(picControl);
-  picPole->setObjectName(QStringLiteral("picPole"));
-  picPole->setGeometry(twipsRect(0, 0, 4500, 6000));
-  picPole->setFont(designFont(sansSerif, 24, true));
-  picPole->setEnabled(false);
+void MainWindow::createTimers() {
+  stepTimer_ = timer(this, "tmrStep", 50);
+  clockTimer_ = timer(this, "tmrTimer", 1000);
+  victoryDelay_ = timer(this, "tmrPobeda", 1000);
+  connect(stepTimer_, &QTimer::timeout, this, [this] { showChanges(session_.stepTick(viewport_->scrollBars())); });
+  connect(clockTimer_, &QTimer::timeout, this, [this] { showChanges(session_.clockTick()); });
+  connect(victoryDelay_, &QTimer::timeout, this, [this] { showChanges(session_.victoryTick()); });
+}
 
-  picGeroy = new QLabel(picPole);
-  picGeroy->setObjectName(QStringLiteral("picGeroy"));
-  picGeroy->setGeometry(twipsRect(0, 0, 480, 480));
-  picGeroy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setBackground(picGeroy, Qt::white);
-  picGeroy->setFocusPolicy(Qt::NoFocus); // the hero box passes the focus on to the field
-  picGeroy->installEventFilter(this);     // and takes no clicks: they must not reach the field
-  picGeroy->hide();
+QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key) {
+  QAction* item = menu->addAction(text);
+  item->setObjectName(QString::fromLatin1(name));
+  item->setShortcut(key);
+  return item;
+}
 
-  VScroll1 = new QScrollBar(Qt::Vertical, picControl);
-  VScroll1->setObjectName(QStringLiteral("VScroll1"));
-  VScroll1->setGeometry(twipsRect(1440, 0, 255, 1215));
-  HScroll1 = new QScrollBar(Qt::Horizontal, picControl);
-  HScroll1->setObjectName(QStringLiteral("HScroll1"));
-  HScroll1->setGeometry(twipsRect(0, 1200, 1215, 255));
-  for (QScrollBar* bar : {VScroll1, HScroll1}) {
-    bar->setFocusPolicy(Qt::NoFocus); // the bars never keep the focus
-    bar->setCursor(Qt::ArrowCursor);
-    bar->hide();
+void MainWindow::createMenu() {
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
+  menu->setObjectName(QStringLiteral("Menu"));
+  connect(addMenuItem(menu, "MenuNew", QStringLiteral("Новая игра"), Qt::Key_F4), &QAction::triggered, this,
+          &MainWindow::newGameCommand);
+  for (PictureKind kind : pictureKinds) {
+    const std::string name = "MenuSel_" + std::to_string(kindIndex(kind));
+    connect(addMenuItem(menu, name.c_str(), chooserCaption(kind)), &QAction::triggered, this,
+            [this, kind] { choosePictureCommand(kind); });
   }
+  menu->addSeparator();
+  connect(addMenuItem(menu, "MenuOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, this, &MainWindow::openMazeCommand);
+  saveItem_ = addMenuItem(menu, "MenuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  saveAsItem_ = addMenuItem(menu, "MenuSaveAs", QStringLiteral("Сохранить как..."));
+  connect(saveItem_, &QAction::triggered, this, [this] { saveCommand(false); });
+  connect(saveAsItem_, &QAction::triggered, this, [this] { saveCommand(true); });
+  menu->addSeparator();
+  connect(addMenuItem(menu, "MenuExit", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
-  PctrUgol = new QWidget(picControl);
-  PctrUgol->setObjectName(QStringLiteral("PctrUgol"));
-  PctrUgol->setGeometry(twipsRect(1440, 1200, 255, 255));
-  setBackground(PctrUgol, QColor(224, 224, 224));
-  PctrUgol->hide();
-
-  picStenka = hiddenPictureBox(client, "picStenka", twipsRect(6360, 1080, 480, 480));
-  picDveri = hiddenPictureBox(client, "picDveri", twipsRect(6360, 1680, 480, 480));
-  picGeroy1 = hiddenPictureBox(client, "picGeroy1", twipsRect(6360, 2280, 480, 480));
-  static_assert(twips(480) == designedHeroStoreWidth);
-  picVostrel = hiddenPictureBox(client, "picVostrel", twipsRect(2760, 2400, 4500, 6000));
-  picVostrel->setPixmap(titlePicture());
-  picVostrel->resize(picVostrel->pixmap().size());
-  picPole->showTitle(picVostrel->pixmap());
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+  help->setObjectName(QStringLiteral("Help"));
+  connect(addMenuItem(help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1), &QAction::triggered,
+          this, &MainWindow::helpCommand);
+  connect(addMenuItem(help, "HelpAbout", QStringLiteral("О программе")), &QAction::triggered, this,
+          &MainWindow::aboutCommand);
+  followSession();
 }
 
-void frmForma::createTimers() {
-  tmrStep = timer(this, "tmrStep", 50);
-  tmrTimer = timer(this, "tmrTimer", 1000);
-  tmrPobeda = timer(this, "tmrPobeda", 1000);
+void MainWindow::usePictures(GamePictures pictures) {
+  pictures_ = std::move(pictures);
+  showChanges(session_.changePictures(fieldGeometryOf(pictures_.wallSide())));
 }
 
-void frmForma::createMenu() {
-  auto action = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {}) {
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setShortcut(key);
-    return a;
+void MainWindow::startNewMaze(const NewGameRequest& request) {
+  files_.mazeFilePath.clear();
+  setFileCaption({});
+  const std::string seedText = seedTextNow(services_.clock);
+  showChanges(session_.startNewMaze(request, seedText, fieldGeometryOf(pictures_.wallSide())));
+}
+
+void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
+  // The options remember the size of the last maze played, and that it was untimed.
+  options_.mazeWidth = maze.mazeWidth;
+  options_.mazeHeight = maze.mazeHeight;
+  options_.timedGame = 0;
+  files_.mazeFilePath = path;
+  setFileCaption(path);
+  showChanges(session_.openMaze(std::move(maze), fieldGeometryOf(pictures_.wallSide())));
+}
+
+void MainWindow::newGameCommand() {
+  if (!newGame_)
+    newGame_ = std::make_unique<NewGameDialog>(options_, folders_.data, services_.messages, modals_, this);
+  modals_.run(*newGame_);
+  const std::optional<NewGameRequest> request = newGame_->takeRequest();
+  if (newGame_->unloaded()) newGame_.reset();
+  if (!request) return;
+  rememberNewGame(options_, *request);
+  for (PictureKind kind : pictureKinds) {
+    if (std::optional<Picture> picture =
+            loadRememberedPicture(folders_.data, kind, rememberedPicture(options_, kind)))
+      pictures_[kind] = std::move(picture);
+  }
+  startNewMaze(*request);
+}
+
+void MainWindow::choosePictureCommand(PictureKind kind) {
+  PictureChooser chooser(kind, folders_.data, services_.messages, this);
+  modals_.run(chooser);
+  chooser.updateRememberedName(rememberedPicture(options_, kind));
+  if (!chooser.chosen()) return;
+  GamePictures pictures = pictures_;
+  pictures[kind] = chooser.chosen();
+  usePictures(std::move(pictures));
+}
+
+void MainWindow::openMazeCommand() {
+  if (std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_))
+    playOpenedMaze(std::move(opened->maze), opened->path);
+}
+
+void MainWindow::saveCommand(bool saveAs) {
+  if (saveMazeCommand(saveAs, session_.maze(), files_, services_)) setFileCaption(files_.mazeFilePath);
+}
+
+void MainWindow::helpCommand() { openDocument(services_.documents, folders_.data + helpPageName); }
+
+void MainWindow::aboutCommand() {
+  AboutWindow about(this);
+  connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
+    openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents);
+  });
+  modals_.run(about);
+}
+
+void MainWindow::showChanges(const SessionChanges& changes) {
+  if (changes.redraw) viewport_->showMaze(session_.maze(), session_.view(), pictures_);
+  if (changes.layOut) layOutClientArea();
+  if (changes.restartTimers) stopTimers();
+  if (changes.heroMoved) viewport_->moveHero(session_.view().heroX, session_.view().heroY);
+  if (changes.scrollTo) viewport_->scrollTo(*changes.scrollTo);
+  if (changes.timeBarRed) {
+    const int red = *changes.timeBarRed;
+    const int right = session_.view().viewWidth;
+    QPainter painter(&timeBar_->canvas());
+    painter.fillRect(QRect(QPoint(0, 0), QPoint(red, timeBarFillBottom)), qtColour(colourRed));
+    painter.fillRect(QRect(QPoint(red + 1, 0), QPoint(right, timeBarFillBottom)), qtColour(colourGreen));
+    timeBar_->update();
+  }
+  if (changes.timeRanOut) timeBar_->setBackgroundColour(qtColour(colourRed));
+  followSession();
+  if (changes.walkEnded) viewport_->field().setFocus();
+  if (changes.showEnd) showEnd(*changes.showEnd);
+}
+
+// What the session decides at every moment: which timers run, whether the field takes clicks,
+// whether the maze can be saved.
+void MainWindow::followSession() {
+  auto run = [](QTimer* t, bool runs) {
+    if (!runs) t->stop();
+    else if (!t->isActive()) t->start();
   };
-  Menu = menuBar()->addMenu(QStringLiteral("Меню"));
-  Menu->setObjectName(QStringLiteral("Menu"));
-  MenuNew = action(Menu, "MenuNew", QStringLiteral("Новая игра"), Qt::Key_F4);
-  MenuSel[0] = action(Menu, "MenuSel_0", chooserCaption(PictureKind::Hero));
-  MenuSel[1] = action(Menu, "MenuSel_1", chooserCaption(PictureKind::Wall));
-  MenuSel[2] = action(Menu, "MenuSel_2", chooserCaption(PictureKind::Door));
-  Menu->addSeparator();
-  MenuOpen = action(Menu, "MenuOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O));
-  MenuSave = action(Menu, "MenuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
-  MenuSaveAs = action(Menu, "MenuSaveAs", QStringLiteral("Сохранить как..."));
-  Menu->addSeparator();
-  MenuExit = action(Menu, "MenuExit", QStringLiteral("Выход"));
-  Help = menuBar()->addMenu(QStringLiteral("Справка"));
-  Help->setObjectName(QStringLiteral("Help"));
-  HelpCallHelp = action(Help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1);
-  HelpAbout = action(Help, "HelpAbout", QStringLiteral("О программе"));
-  setSaveItemsEnabled(false);
+  run(stepTimer_, session_.stepTimerRuns());
+  run(clockTimer_, session_.clockRuns());
+  run(victoryDelay_, session_.victoryDelayRuns());
+  viewport_->setTakesClicks(session_.fieldTakesClicks());
+  saveItem_->setEnabled(session_.savingAllowed());
+  saveAsItem_->setEnabled(session_.savingAllowed());
 }
 
-void frmForma::connectMenu() {
-  connect(MenuNew, &QAction::triggered, this, &frmForma::MenuNew_Click);
-  for (int i = 0; i < 3; ++i)
-    connect(MenuSel[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { MenuSel_Click(i); });
-  connect(MenuOpen, &QAction::triggered, this, [this] { DialogBoxOpen(state_, services_, *this); });
-  connect(MenuSave, &QAction::triggered, this, [this] { DialogBoxSave(false, state_, services_, *this); });
-  connect(MenuSaveAs, &QAction::triggered, this, [this] { DialogBoxSave(true, state_, services_, *this); });
-  connect(MenuExit, &QAction::triggered, this, &QWidget::close);
-  connect(HelpCallHelp, &QAction::triggered, this, &frmForma::HelpCallHelp_Click);
-  connect(HelpAbout, &QAction::triggered, this, &frmForma::HelpAbout_Click);
-
-  connect(picPole, &FieldWidget::pressed, this, &frmForma::picPole_MouseDown);
-  connect(picPole, &FieldWidget::released, this, &frmForma::picPole_MouseUp);
-  connect(tmrStep, &QTimer::timeout, this, &frmForma::tmrStep_Timer);
-  connect(tmrTimer, &QTimer::timeout, this, &frmForma::tmrTimer_Timer);
-  connect(tmrPobeda, &QTimer::timeout, this, &frmForma::tmrPobeda_Timer);
+void MainWindow::stopTimers() {
+  for (QTimer* t : {stepTimer_, clockTimer_, victoryDelay_}) t->stop();
 }
 
-void frmForma::connectScrollBars() {
-  auto followH = [this](int value) { picPole->move(-value, picPole->y()); };
-  auto followV = [this](int value) { picPole->move(picPole->x(), -value); };
-  connect(HScroll1, &QScrollBar::valueChanged, this, followH);
-  connect(HScroll1, &QScrollBar::sliderMoved, this, followH);
-  connect(VScroll1, &QScrollBar::valueChanged, this, followV);
-  connect(VScroll1, &QScrollBar::sliderMoved, this, followV);
+void MainWindow::layOutClientArea() {
+  const std::optional<TimeLimit>& limit = session_.timedGame().limit;
+  WindowLayoutInput in;
+  in.clientWidth = client_->width();
+  in.clientHeight = client_->height();
+  in.minimised = isMinimized();
+  in.mazeShown = session_.mazeShown();
+  in.timedGame = limit.has_value();
+  in.limitMinutes = limit ? limit->minutes : 0;
+  in.limitSeconds = limit ? limit->seconds : 0;
+  const WindowLayout layout = layOutWindow(in);
+  if (layout.skip) return;
+  if (layout.widenWindow) resize(width() - client_->width() + smallestClientWidth, height());
+  session_.takeLayout(layout);
+  if (layout.timeBarShown) {
+    const Rect& r = layout.timeBar;
+    timeBar_->setGeometry(r.x, r.y, r.width, r.height);
+  }
+  timeBar_->setVisible(layout.timeBarShown);
+  viewport_->place(layout);
 }
 
-void frmForma::setSaveItemsEnabled(bool enabled) {
-  MenuSave->setEnabled(enabled);
-  MenuSaveAs->setEnabled(enabled);
+void MainWindow::showEnd(GameEnd end) {
+  if (endShown_) return;
+  endShown_ = true;
+  EndOfGameWindow window(end, services_.clock, this);
+  modals_.run(window);
+  endShown_ = false;
 }
 
-void frmForma::setFileCaption(const std::string& path) {
+void MainWindow::setFileCaption(const std::string& path) {
   setWindowTitle(path.empty() ? caption
                               : caption + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
                                     QStringLiteral("]"));
 }
 
-PictureTarget frmForma::pictureStore(PictureKind kind) {
-  switch (kind) {
-  case PictureKind::Wall: return {picStenka, true};
-  case PictureKind::Door: return {picDveri, true};
-  case PictureKind::Hero: break;
-  }
-  return {picGeroy1, false};
-}
-
-void frmForma::setHeroTakesClicks(bool takes) {
-  picPole->setEnabled(takes);
-  picGeroy->setEnabled(takes);
-}
-
-bool frmForma::SqrOutputMaze() {
-  if (!startNewMaze(state_.maze, services_.clock)) return false;
-  beginPlay(play_, state_.maze);
-  tmrStep->stop();
-  tmrPobeda->stop();
-  setHeroTakesClicks(true);
-  DrawMaze();
-  if (state_.settings.timedGame == 1) {
-    tmrTimer->start();
-    Form_Resize();
-  } else {
-    tmrTimer->stop();
-  }
-  return true;
-}
-
-void frmForma::DrawMaze() {
-  MazeState& maze = state_.maze;
-  if (!maze.hasGrid()) return;
-  const FieldGeometry g = fieldGeometryOf(picGeroy1->width(), picStenka->width());
-  maze.wallSize = g.wallSize;
-  maze.heroSize = g.heroSize;
-  maze.cellStep = g.cellStep;
-  maze.halfStep = g.halfStep;
-  // During a walk the hero's room is already its target: put the box as many half steps short
-  // of it as the walk has ticks left, so that the walk still ends on the room.
-  const std::int32_t stepsLeft = play_.state == PlayState::Walking || play_.state == PlayState::TimeUp
-                                     ? std::max(maze.stepsLeft, 0) : 0;
-  maze.heroX = static_cast<std::int32_t>(heroRestPosition(maze.heroCol, g) -
-                                         std::int64_t{maze.moveDx} * stepsLeft * g.halfStep);
-  maze.heroY = static_cast<std::int32_t>(heroRestPosition(maze.heroRow, g) -
-                                         std::int64_t{maze.moveDy} * stepsLeft * g.halfStep);
-
-  picGeroy->setGeometry(maze.heroX, maze.heroY, g.heroSize, g.heroSize);
-  picGeroy->setPixmap(heroBoxPicture(g, picGeroy1->pixmap()));
-
-  const PixelRect field = fieldRectOf(maze, g);
-  picPole->setGeometry(0, 0, static_cast<int>(field.width), static_cast<int>(field.height));
-  picPole->showMaze(maze, g, picStenka->pixmap(), picDveri->pixmap());
-  picPole->show();
-  picGeroy->show();
-  // A redraw after the game ended, or during a walk, must not let the field take clicks again.
-  picPole->setEnabled(fieldTakesClicks(play_));
-  SetupScrollBars();
-  maze.mazeShown = 1;
-}
-
-void frmForma::Form_Resize() {
-  WindowLayoutInput in;
-  in.clientWidth = client->width();
-  in.clientHeight = client->height();
-  in.minimised = isMinimized();
-  in.mazeShown = state_.maze.mazeShown == 1;
-  in.timedGame = state_.settings.timedGame == 1;
-  in.limitMinutes = state_.settings.limitMinutes;
-  in.limitSeconds = state_.settings.limitSeconds;
-  const WindowLayout layout = layOutWindow(in);
-  if (layout.skip) return;
-  if (layout.widenWindow) resize(width() - client->width() + smallestClientWidth, height());
-
-  SharedSettings& s = state_.settings;
-  if (layout.viewWidthSet) {
-    s.viewWidth = layout.viewWidth;
-    if (layout.timeBarShown) {
-      const Rect& r = layout.timeBar;
-      picTime->setGeometry(r.x, r.y, r.width, r.height);
-      s.barPerSecond = layout.barPerSecond;
-    }
-  }
-  if (layout.titleLeftSet) picPole->move(layout.titleLeft, picPole->y());
-  picTime->setVisible(layout.timeBarShown);
-  s.viewHeight = layout.viewHeight;
-  const Rect& v = layout.viewport;
-  picControl->setGeometry(v.x, v.y, v.width, v.height);
-  VScroll1->move(layout.verticalBarLeft, VScroll1->y());
-  HScroll1->move(HScroll1->x(), layout.horizontalBarTop);
-  PctrUgol->setGeometry(layout.corner.x, layout.corner.y, layout.corner.width, layout.corner.height);
-  SetupScrollBars();
-}
-
-void frmForma::SetupScrollBars() {
-  const ScrollBarsSetup s =
-      setupScrollBars(picPole->width(), picPole->height(), picControl->width(), picControl->height());
-  auto apply = [](QScrollBar* bar, const ScrollBarSetup& setup, bool horizontal) {
-    if (setup.shown) {
-      if (horizontal) bar->setGeometry(0, bar->y(), setup.length, scrollBarThickness);
-      else bar->setGeometry(bar->x(), 0, scrollBarThickness, setup.length);
-      bar->setPageStep(setup.largeChange);
-      bar->setMaximum(setup.maximum);
-      bar->setSingleStep(setup.smallChange);
-    }
-    bar->setValue(0);
-    bar->setVisible(setup.shown);
-  };
-  apply(HScroll1, s.horizontal, true);
-  apply(VScroll1, s.vertical, false);
-  PctrUgol->setVisible(s.cornerShown);
-  HScroll1->raise();
-  VScroll1->raise();
-  PctrUgol->raise();
-}
-
-void frmForma::Form_Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  tmrStep->stop();
-  tmrTimer->stop();
-  tmrPobeda->stop();
-  SaveFileINI(state_);
-}
-
-void frmForma::showOpenedMaze() {
-  tmrTimer->stop();
-  tmrStep->stop();
-  tmrPobeda->stop();
-  beginPlay(play_, state_.maze);
-  setHeroTakesClicks(true);
-  Form_Resize();
-  setFileCaption(state_.settings.mazeFilePath);
-  DrawMaze();
-}
-
-void frmForma::picPole_MouseDown() { fieldMouseDown(play_); }
-
-void frmForma::picPole_MouseUp(QPointF at) {
-  const ReleaseOutcome outcome =
-      fieldMouseUp(play_, state_.maze, {at.x(), at.y()}, {picPole->width(), picPole->height()});
-  if (outcome != ReleaseOutcome::WalkStarted) return;
-  setHeroTakesClicks(false);
-  tmrStep->start();
-}
-
-void frmForma::tmrStep_Timer() {
-  auto barState = [](const QScrollBar* bar) {
-    return ScrollBarState{!bar->isHidden(), bar->value(), bar->maximum()};
-  };
-  const StepResult step = stepTick(play_, state_, {barState(HScroll1), barState(VScroll1)});
-  if (step.outcome == StepOutcome::NotWalking) {
-    tmrStep->stop();
-    return;
-  }
-  const MazeState& maze = state_.maze;
-  picGeroy->move(maze.heroX, maze.heroY);
-  if (step.outcome == StepOutcome::Moved) return;
-  tmrStep->stop();
-  applyScroll(step.scroll);
-  switch (step.outcome) {
-  case StepOutcome::WalkEnded:
-    setHeroTakesClicks(true);
-    picPole->setFocus();
-    break;
-  case StepOutcome::Won:
-    tmrTimer->stop();
-    tmrPobeda->start();
-    setSaveItemsEnabled(false);
-    break;
-  default: break;
-  }
-}
-
-void frmForma::applyScroll(const ViewScroll& scroll) {
-  if (!VScroll1->isHidden()) VScroll1->setValue(scroll.vertical.value);
-  if (!HScroll1->isHidden()) HScroll1->setValue(scroll.horizontal.value);
-}
-
-void frmForma::tmrTimer_Timer() {
-  const ClockTick tick = clockTick(play_, state_.settings);
-  switch (tick.outcome) {
-  case ClockOutcome::Ticked: paintTimeBar(tick.redExtent); break;
-  case ClockOutcome::TimeUp:
-    tmrTimer->stop();
-    setHeroTakesClicks(false);
-    picTime->setBackgroundColour(QColor(255, 0, 0));
-    picTime->clear();
-    picTime->update();
-    showEnd(1);
-    break;
-  case ClockOutcome::NotRunning: tmrTimer->stop(); break;
-  }
-}
-
-void frmForma::paintTimeBar(std::int32_t redExtent) {
-  const int right = state_.settings.viewWidth;
-  QPainter painter(&picTime->canvas());
-  painter.fillRect(QRect(QPoint(0, 0), QPoint(redExtent, timeBarFillBottom)), QColor(255, 0, 0));
-  painter.fillRect(QRect(QPoint(redExtent + 1, 0), QPoint(right, timeBarFillBottom)), QColor(0, 255, 0));
-  picTime->update();
-}
-
-void frmForma::tmrPobeda_Timer() {
-  tmrPobeda->stop();
-  if (victoryTick(play_, state_.settings) == VictoryOutcome::ShowEnd) showEnd(0);
-}
-
-void frmForma::showEnd(std::int32_t dialogArg) {
-  if (endShown_) return;
-  endShown_ = true;
-  state_.settings.dialogArg = dialogArg;
-  frmEnd end(dialogArg, services_.clock, this);
-  modals_.run(end);
-  endShown_ = false;
-}
-
-void frmForma::MenuNew_Click() {
-  if (!newGame_) newGame_ = std::make_unique<frmNew>(state_, services_, modals_, *this, this);
-  modals_.run(*newGame_);
-  if (newGame_->unloaded()) newGame_.reset();
-}
-
-void frmForma::MenuSel_Click(int index) {
-  state_.settings.dialogArg = index;
-  state_.settings.chooserFromMenu = 1;
-  frmSelect chooser(state_, services_.messages, *this, {}, this);
-  modals_.run(chooser);
-}
-
-void frmForma::HelpCallHelp_Click() { OpenURL(services_.documents, state_.settings.appFolder + "Справка.htm"); }
-
-void frmForma::HelpAbout_Click() {
-  frmOprog about(state_.settings.appFolder, services_.documents, this);
-  modals_.run(about);
-}
-
-bool frmForma::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client && event->type() == QEvent::Resize) Form_Resize();
-  if (watched == picGeroy) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: return true;
-    default: break;
-    }
-  }
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) layOutClientArea();
   return QMainWindow::eventFilter(watched, event);
 }
 
-void frmForma::closeEvent(QCloseEvent* event) {
-  Form_Unload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closed_) {
+    closed_ = true;
+    stopTimers();
+    writeOptions(folders_, options_);
+  }
   event->accept();
   emit closed();
 }

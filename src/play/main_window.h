@@ -1,103 +1,50 @@
-// The main window: the playing field in its scrolling viewport, the time bar, the picture
-// stores, the game's timers and the main menu.
+// The main window: the playing field in its scrolling view, the time bar, the game's timers and
+// the main menu. It turns Qt events into commands of the game session and shows what they
+// change.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/options.h"
 #include "core/platform.h"
 #include "files/maze_file_commands.h"
-#include "play/hero_walk.h"
-#include "view/field_geometry.h"
-#include "windows/game_window.h"
+#include "play/game_session.h"
+#include "play/start_up.h"
+#include "view/game_pictures.h"
 
-#include <QLabel>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
 class QAction;
-class QMenu;
-class QScrollBar;
 class QTimer;
 
 namespace kvarnel {
 
-class FieldWidget;
+class FieldViewport;
 class ModalRunner;
+class NewGameDialog;
 class PictureBox;
-class frmNew;
 
-class frmForma : public QMainWindow, public GameWindow, public MazeFileWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 public:
-  frmForma(GameState& state, Services& services, ModalRunner& modals);
-  ~frmForma() override;
+  MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals);
+  ~MainWindow() override;
 
-  GameState& state() { return state_; }
-  Services& services() { return services_; }
-  ModalRunner& modals() { return modals_; }
+  const GameSession& session() const { return session_; }
+  const Options& options() const { return options_; }
+  const MazeFiles& files() const { return files_; }
+  const GamePictures& pictures() const { return pictures_; }
 
-  // A new maze of mazeWidth x mazeHeight rooms, drawn, with the clock started in a timed game.
-  // Returns false, changing nothing, for a size the game cannot make.
-  bool SqrOutputMaze() override;
-  // Paints the maze in play into the field and puts the hero box over the hero's room.
-  void DrawMaze() override;
-  // Lays out the client area: time bar, viewport, scroll bars.
-  void Form_Resize();
-  void SetupScrollBars();
-  // Writes the options; runs when the window closes.
-  void Form_Unload();
-
-  // Sets the caption: "Кварнель", or "Кварнель - [name]" for the current maze file.
-  void setFileCaption(const std::string& path) override;
-  void setSaveItemsEnabled(bool enabled) override;
-  PictureTarget pictureStore(PictureKind kind) override;
-  void showOpenedMaze() override;
-
-  const PlaySession& play() const { return play_; }
-
-  // The field's mouse, the hero's walk and the clocks. The QTimers only call these.
-  void picPole_MouseDown();
-  void picPole_MouseUp(QPointF at);
-  void tmrStep_Timer();
-  void tmrTimer_Timer();
-  void tmrPobeda_Timer();
-
-  // The menu commands.
-  void MenuNew_Click();
-  void MenuSel_Click(int index);
-  void HelpCallHelp_Click();
-  void HelpAbout_Click();
-
-  // The controls, named as designed.
-  QWidget* client = nullptr;
-  QWidget* picControl = nullptr;
-  FieldWidget* picPole = nullptr;
-  QLabel* picGeroy = nullptr;
-  QScrollBar* VScroll1 = nullptr;
-  QScrollBar* HScroll1 = nullptr;
-  QWidget* PctrUgol = nullptr;
-  PictureBox* picTime = nullptr;
-  QLabel* picStenka = nullptr;
-  QLabel* picDveri = nullptr;
-  QLabel* picGeroy1 = nullptr;
-  QLabel* picVostrel = nullptr;
-  QTimer* tmrStep = nullptr;
-  QTimer* tmrTimer = nullptr;
-  QTimer* tmrPobeda = nullptr;
-  QMenu* Menu = nullptr;
-  QMenu* Help = nullptr;
-  QAction* MenuNew = nullptr;
-  std::array<QAction*, 3> MenuSel{};
-  QAction* MenuOpen = nullptr;
-  QAction* MenuSave = nullptr;
-  QAction* MenuSaveAs = nullptr;
-  QAction* MenuExit = nullptr;
-  QAction* HelpCallHelp = nullptr;
-  QAction* HelpAbout = nullptr;
+  // The pictures the field is drawn with; a maze on show is drawn again with them.
+  void usePictures(GamePictures pictures);
+  // A new maze as "Старт!" asks for it, with the pictures in use; no file is current.
+  void startNewMaze(const NewGameRequest& request);
+  // A maze read from the file at path, played untimed; that file becomes the current one.
+  void playOpenedMaze(Maze maze, const std::string& path);
 
 signals:
-  // The window has been unloaded: the program ends.
+  // The window has been closed and the options written: the program ends.
   void closed();
 
 protected:
@@ -108,20 +55,41 @@ private:
   void createControls();
   void createTimers();
   void createMenu();
-  void connectScrollBars();
-  void connectMenu();
-  void setHeroTakesClicks(bool takes);
-  void applyScroll(const ViewScroll& scroll);
-  void paintTimeBar(std::int32_t redExtent);
-  void showEnd(std::int32_t dialogArg);
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {});
 
-  GameState& state_;
+  void newGameCommand();
+  void choosePictureCommand(PictureKind kind);
+  void openMazeCommand();
+  void saveCommand(bool saveAs);
+  void helpCommand();
+  void aboutCommand();
+
+  void showChanges(const SessionChanges& changes);
+  void followSession();
+  void stopTimers();
+  void layOutClientArea();
+  void showEnd(GameEnd end);
+  void setFileCaption(const std::string& path);
+
+  GameFolders folders_;
+  Options options_;
   Services& services_;
   ModalRunner& modals_;
-  PlaySession play_;
-  std::unique_ptr<frmNew> newGame_; // hidden, not destroyed, after "Старт!"
+  GameSession session_;
+  GamePictures pictures_;
+  MazeFiles files_;
+  std::unique_ptr<NewGameDialog> newGame_; // hidden, not destroyed, after "Старт!"
   bool endShown_ = false;
-  bool unloaded_ = false;
+  bool closed_ = false;
+
+  QWidget* client_ = nullptr;
+  PictureBox* timeBar_ = nullptr;
+  FieldViewport* viewport_ = nullptr;
+  QTimer* stepTimer_ = nullptr;
+  QTimer* clockTimer_ = nullptr;
+  QTimer* victoryDelay_ = nullptr;
+  QAction* saveItem_ = nullptr;
+  QAction* saveAsItem_ = nullptr;
 };
 
 } // namespace kvarnel

@@ -1,7 +1,5 @@
-// Start-up and shut-down of the game's settings.
+// Where the game's files are, and its options.
 #include "play/start_up.h"
-
-#include "core/picture_kinds.h"
 
 namespace kvarnel {
 
@@ -12,41 +10,24 @@ std::string appFolderOf(const std::string& folder) {
   return result;
 }
 
-void loadStartupSettings(GameState& state, const std::string& programFolder) {
-  state = GameState{};
-  state.settings.appFolder = appFolderOf(programFolder);
-  state.settings.dialogFolder = state.settings.appFolder;
-  Options options = optionsOf(state);
-  readOptionsFile(state.settings.appFolder + optionsFileName, options);
-  applyOptions(options, state);
+GameFolders programFolders(const std::string& programFolder) {
+  const std::string folder = appFolderOf(programFolder);
+  return {folder, folder, folder};
 }
 
-void SaveFileINI(const GameState& state) {
-  writeOptionsFile(state.settings.appFolder + optionsFileName, optionsOf(state));
-}
-
-Options optionsOf(const GameState& state) {
-  const SharedSettings& s = state.settings;
-  return {state.maze.mazeWidth, state.maze.mazeHeight, s.heroPicture, s.wallPicture, s.doorPicture,
-          s.timedGame, s.limitMinutes, s.limitSeconds};
-}
-
-void applyOptions(const Options& options, GameState& state) {
-  SharedSettings& s = state.settings;
-  state.maze.mazeWidth = options.mazeWidth;
-  state.maze.mazeHeight = options.mazeHeight;
-  s.heroPicture = options.heroPicture;
-  s.wallPicture = options.wallPicture;
-  s.doorPicture = options.doorPicture;
-  // Options.ini may have been edited by hand: a name that could lead out of its picture folder
-  // is no picture.
+Options readStartupOptions(const GameFolders& folders) {
+  Options options;
+  readOptionsFile(folders.options + optionsFileName, options);
+  // Options.ini may have been edited by hand.
   for (PictureKind kind : pictureKinds) {
-    std::string& name = rememberedPicture(s, kind);
+    std::string& name = rememberedPicture(options, kind);
     if (!isPlainFileName(name)) name.clear();
   }
-  s.timedGame = options.timedGame;
-  s.limitMinutes = options.limitMinutes;
-  s.limitSeconds = options.limitSeconds;
+  return options;
+}
+
+void writeOptions(const GameFolders& folders, const Options& options) {
+  writeOptionsFile(folders.options + optionsFileName, options);
 }
 
 } // namespace kvarnel

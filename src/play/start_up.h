@@ -1,7 +1,6 @@
-// Start-up and shut-down of the game's settings: the program folder and Options.ini.
+// Where the game's files are, and the options it starts with and leaves behind.
 #pragma once
 
-#include "core/game_state.h"
 #include "files/options_file_format.h"
 
 #include <string>
@@ -9,17 +8,26 @@
 namespace kvarnel {
 
 inline constexpr const char* optionsFileName = "Options.ini";
+inline constexpr const char* helpPageName = "Справка.htm";
 
 // The program folder ending in its separator: "\" when the folder holds one, "/" otherwise.
 std::string appFolderOf(const std::string& folder);
 
-// The settings as the game starts: the program folder, the defaults, then Options.ini.
-void loadStartupSettings(GameState& state, const std::string& programFolder);
+// Each folder ends in its separator.
+struct GameFolders {
+  std::string data;    // the picture folders and the help page
+  std::string options; // Options.ini
+  std::string pages;   // the redirect pages that open web addresses
+};
 
-// Writes Options.ini from the settings; failures are silent.
-void SaveFileINI(const GameState& state);
+// Everything in the program folder, as the game has it beside its executable.
+GameFolders programFolders(const std::string& programFolder);
 
-Options optionsOf(const GameState& state);
-void applyOptions(const Options& options, GameState& state);
+// The options as the game starts: the defaults, then what Options.ini holds. A picture name
+// that could lead out of its picture folder is no picture.
+Options readStartupOptions(const GameFolders& folders);
+
+// Writes Options.ini; failures are silent.
+void writeOptions(const GameFolders& folders, const Options& options);
 
 } // namespace kvarnel

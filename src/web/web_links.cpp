@@ -1,29 +1,29 @@
 // Opening documents and web addresses.
 #include "web/web_links.h"
 
-#include "files/atomic_file.h"
+#include "core/atomic_file.h"
 #include "web/redirect_page.h"
 
 namespace kvarnel {
 
-void OpenURL(DocumentOpener& documents, const std::string& target) {
+void openDocument(DocumentOpener& documents, const std::string& target) {
   // A missing document or browser is the player's to notice; the game carries on.
   static_cast<void>(documents.open(target));
 }
 
-void SaveFileUrl(const std::string& appFolder, const std::string& address, DocumentOpener& documents) {
+void openViaRedirectPage(const std::string& pageFolder, const std::string& address, DocumentOpener& documents) {
   const std::string page = redirectPageText(address);
   for (int n = 0; n < redirectPageNames; ++n) {
-    const std::string name = appFolder + std::to_string(n) + ".html";
+    const std::string name = pageFolder + std::to_string(n) + ".html";
     // Written beside and renamed over: the browser never sees half a page, and a link
     // planted under the page's name is replaced rather than written through.
     if (writeFileAtomically(name, page, TargetKind::OwnFile) == AtomicWriteResult::Ok) {
-      OpenURL(documents, name);
+      openDocument(documents, name);
       return;
     }
   }
   // A folder that takes no page at all still lets the browser have the address.
-  OpenURL(documents, address);
+  openDocument(documents, address);
 }
 
 } // namespace kvarnel

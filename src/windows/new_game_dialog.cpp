@@ -1,12 +1,10 @@
 // The new-game dialog.
-#include "windows/frm_new.h"
+#include "windows/new_game_dialog.h"
 
-#include "core/picture_kinds.h"
-#include "core/size_limits.h"
-#include "core/typed_number.h"
+#include "view/game_pictures.h"
 #include "windows/design.h"
-#include "windows/load_pic.h"
 #include "windows/modal_runner.h"
+#include "windows/picture_chooser.h"
 #include "windows/twips.h"
 
 #include <QCheckBox>
@@ -16,12 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <variant>
+
 namespace kvarnel {
-
-const char* const frmNew::tooLargeMessage =
-    "Такой лабиринт не построить. По горизонтали и по вертикали можно задать не больше 16383 "
-    "дорожек, а всего - не больше 32767 комнат (например, 181 x 181).";
-
 namespace {
 
 const QColor violet(192, 0, 192);
@@ -42,7 +37,15 @@ QLabel* preview(QWidget* parent, const char* name, const QRect& at) {
   return box;
 }
 
-QComboBox* timeField(QWidget* parent, const char* name, const QRect& at, const QStringList& items) {
+QLineEdit* sizeEntry(QWidget* parent, const char* name, const QRect& at) {
+  auto* entry = new QLineEdit(QStringLiteral("4"), parent);
+  entry->setObjectName(QString::fromLatin1(name));
+  entry->setGeometry(at);
+  entry->setFont(designFont(sansSerif, 9.75, true));
+  return entry;
+}
+
+QComboBox* timeEntry(QWidget* parent, const char* name, const QRect& at, const QStringList& items) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setGeometry(at);
@@ -55,6 +58,14 @@ QComboBox* timeField(QWidget* parent, const char* name, const QRect& at, const Q
   return box;
 }
 
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setGeometry(at);
+  b->setAutoDefault(false); // no button is the default: Enter presses nothing
+  return b;
+}
+
 void paintViolet(QWidget* widget) {
   QPalette p = widget->palette();
   p.setColor(QPalette::WindowText, violet);
@@ -62,164 +73,117 @@ void paintViolet(QWidget* widget) {
   widget->setFont(designFont(serif, 14.25, true));
 }
 
-// A field's number; nothing when it does not fit in 32 bits.
-std::optional<std::int32_t> numberIn(const QString& text) { return leadingNumber(text.toStdString()); }
-
 } // namespace
 
-frmNew::frmNew(GameState& state, Services& services, ModalRunner& modals, GameWindow& window, QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), modals_(modals), window_(window) {
+NewGameDialog::NewGameDialog(Options& options, std::string dataFolder, MessageBoxes& messages, ModalRunner& modals,
+                             QWidget* parent)
+    : QDialog(parent), options_(options), dataFolder_(std::move(dataFolder)), messages_(messages), modals_(modals) {
   setObjectName(QStringLiteral("frmNew"));
   setWindowTitle(QStringLiteral("Новая игра"));
   setFont(designFont(sansSerif, 12, true));
   createControls();
   makeDialogFrame(this, twips(6465), twips(5730));
-  Form_Load();
+  fillEntries();
 }
 
-void frmNew::createControls() {
-  lblPoleWidth = label(this, "lblPoleWidth", QStringLiteral("Кол-во дорожек по горизонтали:"),
-                       twipsRect(120, 180, 4200, 300));
-  lblPoleHeight = label(this, "lblPoleHeight", QStringLiteral("Кол-во дорожек по вертикали:"),
-                        twipsRect(120, 660, 3930, 300));
-  auto sizeField = [this](const char* name, const QRect& at) {
-    auto* field = new QLineEdit(QStringLiteral("4"), this);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setGeometry(at);
-    field->setFont(designFont(sansSerif, 9.75, true));
-    return field;
-  };
-  txtPoleWidth = sizeField("txtPoleWidth", twipsRect(4440, 120, 735, 360));
-  txtPoleHeight = sizeField("txtPoleHeight", twipsRect(4440, 600, 735, 360));
+void NewGameDialog::createControls() {
+  label(this, "lblPoleWidth", QStringLiteral("Кол-во дорожек по горизонтали:"), twipsRect(120, 180, 4200, 300));
+  label(this, "lblPoleHeight", QStringLiteral("Кол-во дорожек по вертикали:"), twipsRect(120, 660, 3930, 300));
+  widthEntry_ = sizeEntry(this, "txtPoleWidth", twipsRect(4440, 120, 735, 360));
+  heightEntry_ = sizeEntry(this, "txtPoleHeight", twipsRect(4440, 600, 735, 360));
 
   label(this, "Label3", QStringLiteral("Герой:"), twipsRect(120, 1080, 840, 300));
   label(this, "Label4", QStringLiteral("Стенки:"), twipsRect(2280, 1080, 1005, 300));
   label(this, "Label5", QStringLiteral("Дверь:"), twipsRect(4440, 1080, 885, 300));
-  picGeroy = preview(this, "picGeroy", twipsRect(120, 1440, 1920, 1920));
-  picStenka = preview(this, "picStenka", twipsRect(2280, 1440, 1920, 1920));
-  picDveri = preview(this, "picDveri", twipsRect(4440, 1440, 1920, 1920));
+  previews_ = {preview(this, "picGeroy", twipsRect(120, 1440, 1920, 1920)),
+               preview(this, "picStenka", twipsRect(2280, 1440, 1920, 1920)),
+               preview(this, "picDveri", twipsRect(4440, 1440, 1920, 1920))};
 
-  const std::array<QString, 3> chooserTexts{chooserCaption(PictureKind::Hero), chooserCaption(PictureKind::Wall),
-                                            chooserCaption(PictureKind::Door)};
-  for (int i = 0; i < 3; ++i) {
-    auto* button = new QPushButton(chooserTexts[static_cast<std::size_t>(i)], this);
-    button->setObjectName(QStringLiteral("Command1_%1").arg(i));
-    button->setGeometry(twipsRect(120 + 2160 * i, 3480, 1935, 495));
-    connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    Command1[static_cast<std::size_t>(i)] = button;
+  std::array<QPushButton*, 3> chooseButtons{};
+  for (PictureKind kind : pictureKinds) {
+    const int i = static_cast<int>(kindIndex(kind));
+    QPushButton* b = button(this, QStringLiteral("Command1_%1").arg(i), chooserCaption(kind),
+                            twipsRect(120 + 2160 * i, 3480, 1935, 495));
+    connect(b, &QPushButton::clicked, this, [this, kind] { choosePicture(kind); });
+    chooseButtons[kindIndex(kind)] = b;
   }
 
-  chTime = new QCheckBox(QStringLiteral("Игра на время:"), this);
-  chTime->setObjectName(QStringLiteral("chTime"));
-  chTime->setGeometry(twipsRect(120, 4140, 2295, 330));
-  paintViolet(chTime);
+  timedBox_ = new QCheckBox(QStringLiteral("Игра на время:"), this);
+  timedBox_->setObjectName(QStringLiteral("chTime"));
+  timedBox_->setGeometry(twipsRect(120, 4140, 2295, 330));
+  paintViolet(timedBox_);
   paintViolet(label(this, "Label1", QStringLiteral("минуты"), twipsRect(120, 4620, 1020, 330)));
   paintViolet(label(this, "Label2", QStringLiteral("секунды"), twipsRect(2280, 4620, 1110, 330)));
-  txtMin = timeField(this, "txtMin", twipsRect(1200, 4560, 855, 435), {"1", "2", "3", "4", "5"});
-  txtSec = timeField(this, "txtSec", twipsRect(3480, 4560, 855, 435), {"10", "20", "30", "40", "50"});
-  connect(chTime, &QCheckBox::toggled, this, &frmNew::chTime_Click);
+  minutesEntry_ = timeEntry(this, "txtMin", twipsRect(1200, 4560, 855, 435), {"1", "2", "3", "4", "5"});
+  secondsEntry_ = timeEntry(this, "txtSec", twipsRect(3480, 4560, 855, 435), {"10", "20", "30", "40", "50"});
+  connect(timedBox_, &QCheckBox::toggled, this, &NewGameDialog::enableTimeEntries);
 
-  kOK = new QPushButton(QStringLiteral("Старт!"), this);
-  kOK->setObjectName(QStringLiteral("kOK"));
-  kOK->setGeometry(twipsRect(3600, 5160, 1335, 495));
-  kNO = new QPushButton(QStringLiteral("Отмена"), this);
-  kNO->setObjectName(QStringLiteral("kNO"));
-  kNO->setGeometry(twipsRect(5040, 5160, 1335, 495));
-  connect(kOK, &QPushButton::clicked, this, &frmNew::kOK_Click);
-  connect(kNO, &QPushButton::clicked, this, &frmNew::reject);
+  QPushButton* startButton =
+      button(this, QStringLiteral("kOK"), QStringLiteral("Старт!"), twipsRect(3600, 5160, 1335, 495));
+  QPushButton* cancelButton =
+      button(this, QStringLiteral("kNO"), QStringLiteral("Отмена"), twipsRect(5040, 5160, 1335, 495));
+  connect(startButton, &QPushButton::clicked, this, &NewGameDialog::start);
+  connect(cancelButton, &QPushButton::clicked, this, &NewGameDialog::reject);
 
-  // Neither button is the default: Enter presses nothing.
-  for (QPushButton* b : {Command1[0], Command1[1], Command1[2], kOK, kNO}) b->setAutoDefault(false);
-  for (QLineEdit* field : {txtPoleWidth, txtPoleHeight, txtMin->lineEdit(), txtSec->lineEdit()})
-    field->installEventFilter(this);
+  for (QLineEdit* entry : {widthEntry_, heightEntry_, minutesEntry_->lineEdit(), secondsEntry_->lineEdit()})
+    entry->installEventFilter(this);
 
-  QWidget* order[] = {txtPoleWidth, txtPoleHeight, Command1[0], Command1[1], chTime,
-                      txtMin,       txtSec,        kOK,         kNO,         Command1[2]};
+  QWidget* order[] = {widthEntry_,   heightEntry_,  chooseButtons[0], chooseButtons[1], timedBox_,
+                      minutesEntry_, secondsEntry_, startButton,      cancelButton,     chooseButtons[2]};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void frmNew::Form_Load() {
-  const SharedSettings& s = state_.settings;
-  chTime->setChecked(s.timedGame == 1);
-  chTime_Click();
-  txtMin->setEditText(QString::number(s.limitMinutes));
-  txtSec->setEditText(QString::number(s.limitSeconds));
-  if (state_.maze.mazeWidth > 0) txtPoleWidth->setText(QString::number(state_.maze.mazeWidth));
-  if (state_.maze.mazeHeight > 0) txtPoleHeight->setText(QString::number(state_.maze.mazeHeight));
-  const PictureTargets boxes = previews();
+void NewGameDialog::fillEntries() {
+  timedBox_->setChecked(options_.timedGame == 1);
+  enableTimeEntries();
+  minutesEntry_->setEditText(QString::number(options_.limitMinutes));
+  secondsEntry_->setEditText(QString::number(options_.limitSeconds));
+  if (options_.mazeWidth > 0) widthEntry_->setText(QString::number(options_.mazeWidth));
+  if (options_.mazeHeight > 0) heightEntry_->setText(QString::number(options_.mazeHeight));
   for (PictureKind kind : pictureKinds) {
-    const std::string name = rememberedPicture(state_.settings, kind);
-    if (!name.empty()) LoadPic(state_, window_, kind, name, boxes[static_cast<std::size_t>(kindIndex(kind))]);
+    std::string& name = rememberedPicture(options_, kind);
+    if (name.empty()) continue;
+    if (const std::optional<Picture> picture = loadRememberedPicture(dataFolder_, kind, name))
+      showPicture(kind, picture->pixmap);
   }
 }
 
-PictureTargets frmNew::previews() const {
-  return {PictureTarget{picGeroy, false}, PictureTarget{picStenka, false}, PictureTarget{picDveri, false}};
+void NewGameDialog::showPicture(PictureKind kind, const QPixmap& picture) {
+  previews_[kindIndex(kind)]->setPixmap(picture);
 }
 
-void frmNew::chTime_Click() {
-  txtMin->setEnabled(chTime->isChecked());
-  txtSec->setEnabled(chTime->isChecked());
+void NewGameDialog::enableTimeEntries() {
+  minutesEntry_->setEnabled(timedBox_->isChecked());
+  secondsEntry_->setEnabled(timedBox_->isChecked());
 }
 
-void frmNew::Command1_Click(int index) {
-  state_.settings.dialogArg = index;
-  state_.settings.chooserFromMenu = 0;
-  frmSelect chooser(state_, services_.messages, window_, previews(), this);
+void NewGameDialog::choosePicture(PictureKind kind) {
+  PictureChooser chooser(kind, dataFolder_, messages_, this);
   modals_.run(chooser);
+  chooser.updateRememberedName(rememberedPicture(options_, kind));
+  if (chooser.chosen()) showPicture(kind, chooser.chosen()->pixmap);
 }
 
-void frmNew::kOK_Click() {
-  MessageBoxes& messages = services_.messages;
-  std::int32_t minutes = 0;
-  std::int32_t seconds = 0;
-  if (chTime->isChecked()) {
-    const std::optional<std::int32_t> m = numberIn(txtMin->currentText());
-    const std::optional<std::int32_t> s = numberIn(txtSec->currentText());
-    if (m && s && *m == 0 && *s == 0) {
-      messages.stop(noTimeMessage);
-      return;
-    }
-    if (!m || !s || *m > 59 || *s > 59) {
-      messages.stop(longTimeMessage);
-      return;
-    }
-    minutes = *m;
-    seconds = *s;
-  }
-
-  const std::optional<std::int32_t> width = numberIn(txtPoleWidth->text());
-  const std::optional<std::int32_t> height = numberIn(txtPoleHeight->text());
-  if (!width || !height || !mazeSizeFits(std::max(*width, 2), std::max(*height, 2))) {
-    messages.stop(tooLargeMessage);
+void NewGameDialog::start() {
+  const NewGameEntries entries{widthEntry_->text().toStdString(), heightEntry_->text().toStdString(),
+                               timedBox_->isChecked(), minutesEntry_->currentText().toStdString(),
+                               secondsEntry_->currentText().toStdString()};
+  const std::variant<NewGameRequest, std::string> checked = newGameRequestOf(entries);
+  if (const auto* message = std::get_if<std::string>(&checked)) {
+    messages_.stop(*message);
     return;
   }
-
   for (PictureKind kind : pictureKinds) {
-    if (rememberedPicture(state_.settings, kind).empty()) {
-      Command1_Click(kindIndex(kind));
+    if (rememberedPicture(options_, kind).empty()) {
+      choosePicture(kind);
       return;
     }
   }
-
+  request_ = std::get<NewGameRequest>(checked);
   accept(); // hidden, not unloaded: the next "Новая игра" shows the entries as they were left
-  SharedSettings& settings = state_.settings;
-  state_.maze.mazeWidth = std::max(*width, 2);
-  state_.maze.mazeHeight = std::max(*height, 2);
-  settings.timedGame = chTime->isChecked() ? 1 : 0;
-  settings.limitMinutes = minutes;
-  settings.limitSeconds = seconds;
-  if (settings.timedGame == 1) settings.secondsLeft = minutes * 60 + seconds;
-
-  for (PictureKind kind : pictureKinds)
-    LoadPic(state_, window_, kind, rememberedPicture(settings, kind), window_.pictureStore(kind));
-  window_.setSaveItemsEnabled(settings.timedGame == 0);
-  window_.setFileCaption({});
-  settings.mazeFilePath.clear();
-  window_.SqrOutputMaze();
 }
 
-bool frmNew::eventFilter(QObject* watched, QEvent* event) {
+bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
@@ -232,13 +196,13 @@ bool frmNew::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void frmNew::keyPressEvent(QKeyEvent* event) {
+void NewGameDialog::keyPressEvent(QKeyEvent* event) {
   // No cancel button: Escape closes nothing.
   if (event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
 }
 
-void frmNew::reject() {
+void NewGameDialog::reject() {
   unloaded_ = true;
   QDialog::reject();
 }

@@ -1,57 +1,39 @@
 // The new-game dialog: maze size, pictures and time limit, then "Старт!".
 #pragma once
 
-#include "core/game_state.h"
+#include "core/options.h"
 #include "core/platform.h"
-#include "windows/frm_select.h"
-#include "windows/game_window.h"
+#include "windows/new_game_request.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
+#include <string>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kvarnel {
 
 class ModalRunner;
 
-class frmNew : public QDialog {
+class NewGameDialog : public QDialog {
   Q_OBJECT
 public:
-  // Loads the fields from the shared settings.
-  frmNew(GameState& state, Services& services, ModalRunner& modals, GameWindow& window,
-         QWidget* parent = nullptr);
+  // Fills the entries from the options. Pictures chosen in the dialog are remembered in the
+  // options at once, whatever becomes of the dialog.
+  NewGameDialog(Options& options, std::string dataFolder, MessageBoxes& messages, ModalRunner& modals,
+                QWidget* parent = nullptr);
 
-  void chTime_Click();
-  // Opens the picture chooser for a kind (0 hero, 1 wall, 2 door).
-  void Command1_Click(int index);
-  // "Старт!": checks the entries, stores them and starts the new maze in the main window.
-  void kOK_Click();
+  // The game "Старт!" asked for, once: the dialog is then hidden, not closed, and shows its
+  // entries as they were left the next time. Nothing after "Отмена" or the close box.
+  std::optional<NewGameRequest> takeRequest() { return std::exchange(request_, std::nullopt); }
   // The dialog was closed by "Отмена" or its close box: it starts afresh next time.
   bool unloaded() const { return unloaded_; }
-
-  QLabel* lblPoleWidth = nullptr;
-  QLineEdit* txtPoleWidth = nullptr;
-  QLabel* lblPoleHeight = nullptr;
-  QLineEdit* txtPoleHeight = nullptr;
-  QLabel* picGeroy = nullptr;
-  QLabel* picStenka = nullptr;
-  QLabel* picDveri = nullptr;
-  std::array<QPushButton*, 3> Command1{};
-  QCheckBox* chTime = nullptr;
-  QComboBox* txtMin = nullptr;
-  QComboBox* txtSec = nullptr;
-  QPushButton* kOK = nullptr;
-  QPushButton* kNO = nullptr;
-
-  static constexpr const char* noTimeMessage = "Вы не установили время игры";
-  static constexpr const char* longTimeMessage = "Максимальное количество секунд - 59";
-  static const char* const tooLargeMessage;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,14 +42,25 @@ protected:
 
 private:
   void createControls();
-  void Form_Load();
-  PictureTargets previews() const;
+  void fillEntries();
+  void showPicture(PictureKind kind, const QPixmap& picture);
+  void enableTimeEntries();
+  void choosePicture(PictureKind kind);
+  void start();
 
-  GameState& state_;
-  Services& services_;
+  Options& options_;
+  std::string dataFolder_;
+  MessageBoxes& messages_;
   ModalRunner& modals_;
-  GameWindow& window_;
+  std::optional<NewGameRequest> request_;
   bool unloaded_ = false;
+
+  QLineEdit* widthEntry_ = nullptr;
+  QLineEdit* heightEntry_ = nullptr;
+  std::array<QLabel*, 3> previews_{};
+  QCheckBox* timedBox_ = nullptr;
+  QComboBox* minutesEntry_ = nullptr;
+  QComboBox* secondsEntry_ = nullptr;
 };
 
 } // namespace kvarnel

@@ -1,10 +1,8 @@
 // The picture chooser.
-#include "windows/frm_select.h"
+#include "windows/picture_chooser.h"
 
-#include "core/picture_kinds.h"
-#include "view/scroll_layout.h"
+#include "view/scroll_bars.h"
 #include "windows/design.h"
-#include "windows/load_pic.h"
 #include "windows/twips.h"
 
 #include <QDir>
@@ -31,138 +29,134 @@ QString chooserCaption(PictureKind kind) {
   return QStringLiteral("Выбор героя");
 }
 
-frmSelect::frmSelect(GameState& state, MessageBoxes& messages, GameWindow& window,
-                     const PictureTargets& dialogPreviews, QWidget* parent)
-    : QDialog(parent), state_(state), messages_(messages), window_(window), dialogPreviews_(dialogPreviews),
-      kind_(kindOf(state.settings.dialogArg)) {
+PictureChooser::PictureChooser(PictureKind kind, std::string dataFolder, MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), kind_(kind), dataFolder_(std::move(dataFolder)), messages_(messages) {
   setObjectName(QStringLiteral("frmSelect"));
   setWindowTitle(QStringLiteral("Выбор стенки"));
   setFont(designFont(sansSerif, 12, true));
   setBackground(this, QColor(192, 192, 192));
   createControls();
   makeDialogFrame(this, twips(8280), twips(6075));
-  fillList();
+  listPictures();
 }
 
-void frmSelect::createControls() {
-  File1 = new QListWidget(this);
-  File1->setObjectName(QStringLiteral("File1"));
-  File1->setGeometry(twipsRect(120, 120, 3015, 5790));
+void PictureChooser::createControls() {
+  files_ = new QListWidget(this);
+  files_->setObjectName(QStringLiteral("File1"));
+  files_->setGeometry(twipsRect(120, 120, 3015, 5790));
 
-  picControl = new QFrame(this);
-  picControl->setObjectName(QStringLiteral("picControl"));
-  picControl->setGeometry(twipsRect(3240, 120, 4935, 5295));
-  picControl->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picControl->setLineWidth(frameWidth);
-  setBackground(picControl, palette().color(QPalette::Button));
+  previewArea_ = new QFrame(this);
+  previewArea_->setObjectName(QStringLiteral("picControl"));
+  previewArea_->setGeometry(twipsRect(3240, 120, 4935, 5295));
+  previewArea_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  previewArea_->setLineWidth(frameWidth);
+  setBackground(previewArea_, palette().color(QPalette::Button));
 
-  picPole = new QLabel(picControl);
-  picPole->setObjectName(QStringLiteral("picPole"));
-  picPole->setGeometry(twipsRect(0, 0, 5400, 5280).translated(frameWidth, frameWidth));
-  picPole->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setBackground(picPole, Qt::white);
-  picPole->hide();
+  preview_ = new QLabel(previewArea_);
+  preview_->setObjectName(QStringLiteral("picPole"));
+  preview_->setGeometry(twipsRect(0, 0, 5400, 5280).translated(frameWidth, frameWidth));
+  preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setBackground(preview_, Qt::white);
+  preview_->hide();
 
-  VScroll1 = new QScrollBar(Qt::Vertical, picControl);
-  VScroll1->setObjectName(QStringLiteral("VScroll1"));
-  VScroll1->setGeometry(twipsRect(4560, 0, 255, 4980).translated(frameWidth, frameWidth));
-  HScroll1 = new QScrollBar(Qt::Horizontal, picControl);
-  HScroll1->setObjectName(QStringLiteral("HScroll1"));
-  HScroll1->setGeometry(twipsRect(0, 4980, 4620, 255).translated(frameWidth, frameWidth));
-  for (QScrollBar* bar : {VScroll1, HScroll1}) {
+  verticalBar_ = new QScrollBar(Qt::Vertical, previewArea_);
+  verticalBar_->setObjectName(QStringLiteral("VScroll1"));
+  verticalBar_->setGeometry(twipsRect(4560, 0, 255, 4980).translated(frameWidth, frameWidth));
+  horizontalBar_ = new QScrollBar(Qt::Horizontal, previewArea_);
+  horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
+  horizontalBar_->setGeometry(twipsRect(0, 4980, 4620, 255).translated(frameWidth, frameWidth));
+  for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
     bar->setFocusPolicy(Qt::NoFocus); // the bars never keep the focus
     bar->hide();
-    connect(bar, &QScrollBar::valueChanged, this, &frmSelect::movePreview);
+    connect(bar, &QScrollBar::valueChanged, this, &PictureChooser::movePreview);
   }
-  PctrUgol = new QWidget(picControl);
-  PctrUgol->setObjectName(QStringLiteral("PctrUgol"));
-  PctrUgol->setGeometry(twipsRect(4620, 4980, 255, 255).translated(frameWidth, frameWidth));
-  setBackground(PctrUgol, palette().color(QPalette::Window));
-  PctrUgol->hide();
+  scrollCorner_ = new QWidget(previewArea_);
+  scrollCorner_->setObjectName(QStringLiteral("PctrUgol"));
+  scrollCorner_->setGeometry(twipsRect(4620, 4980, 255, 255).translated(frameWidth, frameWidth));
+  setBackground(scrollCorner_, palette().color(QPalette::Window));
+  scrollCorner_->hide();
 
-  kOK = new QPushButton(QStringLiteral("Выбрать"), this);
-  kOK->setObjectName(QStringLiteral("kOK"));
-  kOK->setGeometry(twipsRect(5400, 5520, 1335, 495));
-  kOK->setEnabled(false);
-  kOK->setDefault(true);
-  kNO = new QPushButton(QStringLiteral("Отмена"), this);
-  kNO->setObjectName(QStringLiteral("kNO"));
-  kNO->setGeometry(twipsRect(6840, 5520, 1335, 495));
-  kNO->setAutoDefault(false);
-  for (QPushButton* b : {kOK, kNO}) setBackground(b, QColor(192, 192, 192));
-  setTabOrder(File1, kOK);
-  setTabOrder(kOK, kNO);
+  chooseButton_ = new QPushButton(QStringLiteral("Выбрать"), this);
+  chooseButton_->setObjectName(QStringLiteral("kOK"));
+  chooseButton_->setGeometry(twipsRect(5400, 5520, 1335, 495));
+  chooseButton_->setEnabled(false);
+  chooseButton_->setDefault(true);
+  auto* cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+  cancelButton->setObjectName(QStringLiteral("kNO"));
+  cancelButton->setGeometry(twipsRect(6840, 5520, 1335, 495));
+  cancelButton->setAutoDefault(false);
+  for (QPushButton* b : {chooseButton_, cancelButton}) setBackground(b, QColor(192, 192, 192));
+  setTabOrder(files_, chooseButton_);
+  setTabOrder(chooseButton_, cancelButton);
 
-  connect(File1, &QListWidget::currentRowChanged, this, &frmSelect::File1_Click);
-  connect(File1, &QListWidget::itemDoubleClicked, this, [this] {
-    if (kOK->isEnabled()) kOK_Click();
+  connect(files_, &QListWidget::currentRowChanged, this, &PictureChooser::previewSelected);
+  connect(files_, &QListWidget::itemDoubleClicked, this, [this] {
+    if (chooseButton_->isEnabled()) choose();
   });
-  connect(kOK, &QPushButton::clicked, this, &frmSelect::kOK_Click);
-  connect(kNO, &QPushButton::clicked, this, &QDialog::reject);
+  connect(chooseButton_, &QPushButton::clicked, this, &PictureChooser::choose);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmSelect::fillList() {
+void PictureChooser::listPictures() {
   // A missing folder simply lists nothing.
-  const QDir folder(QString::fromStdString(pictureFolderOf(state_.settings.appFolder, kind_)));
-  File1->addItems(folder.entryList(QDir::Files, QDir::Name));
-  if (File1->count() > 0) File1->setCurrentRow(0);
+  const QDir folder(QString::fromStdString(pictureFolderOf(dataFolder_, kind_)));
+  files_->addItems(folder.entryList(QDir::Files, QDir::Name));
+  if (files_->count() > 0) files_->setCurrentRow(0);
 }
 
-void frmSelect::File1_Click() {
+void PictureChooser::previewSelected() {
   setWindowTitle(chooserCaption(kind_));
-  const QListWidgetItem* item = File1->currentItem();
+  const QListWidgetItem* item = files_->currentItem();
   const std::optional<QImage> picture =
-      item ? readPicture(picturePath(state_.settings, kind_, item->text().toStdString())) : std::nullopt;
+      item ? readPicture(picturePath(dataFolder_, kind_, item->text().toStdString())) : std::nullopt;
   if (picture) {
-    showPicture({picPole, true}, *picture);
-    picPole->show();
+    preview_->setPixmap(QPixmap::fromImage(*picture));
+    preview_->resize(picture->size());
+    preview_->show();
   } else {
-    picPole->hide();
-    picPole->clear();
-    picPole->setGeometry(frameWidth, frameWidth, 1, 1);
+    preview_->hide();
+    preview_->clear();
+    preview_->setGeometry(frameWidth, frameWidth, 1, 1);
   }
-  kOK->setEnabled(picture.has_value());
-  ProkrutkaStenki();
+  chooseButton_->setEnabled(picture.has_value());
+  fitPreviewScrollBars();
 }
 
-void frmSelect::ProkrutkaStenki() {
-  const QRect inner = picControl->contentsRect();
-  const ScrollBarsNeeded need = scrollBarsNeeded(picPole->width(), picPole->height(), inner.width(), inner.height());
-  auto apply = [](QScrollBar* bar, bool shown, int extent, int length) {
-    if (shown) {
-      const ScrollBarSetup s = scrollBarFor(extent, length);
-      bar->setPageStep(s.largeChange);
-      bar->setMaximum(s.maximum);
-      bar->setSingleStep(s.smallChange);
-    }
-    bar->setValue(0);
-    bar->setVisible(shown);
-  };
-  apply(HScroll1, need.horizontal, picPole->width(), HScroll1->width());
-  apply(VScroll1, need.vertical, picPole->height(), VScroll1->height());
-  PctrUgol->setVisible(need.horizontal && need.vertical);
+void PictureChooser::fitPreviewScrollBars() {
+  const QRect inner = previewArea_->contentsRect();
+  const ScrollBarsNeeded need =
+      scrollBarsNeeded(preview_->width(), preview_->height(), inner.width(), inner.height());
+  const ScrollBarSetup none;
+  fitScrollBar(*horizontalBar_, need.horizontal ? scrollBarFor(preview_->width(), horizontalBar_->width()) : none);
+  fitScrollBar(*verticalBar_, need.vertical ? scrollBarFor(preview_->height(), verticalBar_->height()) : none);
+  scrollCorner_->setVisible(need.horizontal && need.vertical);
 }
 
-void frmSelect::movePreview() {
-  picPole->move(frameWidth - HScroll1->value(), frameWidth - VScroll1->value());
+void PictureChooser::movePreview() {
+  preview_->move(frameWidth - horizontalBar_->value(), frameWidth - verticalBar_->value());
 }
 
-void frmSelect::kOK_Click() {
-  const QListWidgetItem* item = File1->currentItem();
+void PictureChooser::choose() {
+  const QListWidgetItem* item = files_->currentItem();
   if (item == nullptr) return;
-  const std::string fileName = item->text().toStdString();
-  if (const std::optional<std::string> refusal = pictureRefusal(kind_, picPole->width(), picPole->height())) {
+  if (const std::optional<std::string> refusal = pictureRefusal(kind_, preview_->width(), preview_->height())) {
     messages_.stop(*refusal);
     return;
   }
-  PictureTarget target = dialogPreviews_[static_cast<std::size_t>(kindIndex(kind_))];
-  if (state_.settings.chooserFromMenu == 1 || target.box == nullptr) target = window_.pictureStore(kind_);
-  LoadPic(state_, window_, kind_, fileName, target);
-  if (rememberedPicture(state_.settings, kind_).empty()) {
+  LoadedPicture loaded = loadPicture(dataFolder_, kind_, item->text().toStdString());
+  if (!loaded.picture) {
+    // The file changed since it was previewed.
+    loadFailed_ = true;
     messages_.stop(notOpenedMessage);
     return;
   }
+  chosen_ = std::move(loaded.picture);
   accept();
+}
+
+void PictureChooser::updateRememberedName(std::string& name) const {
+  if (chosen_) name = chosen_->name;
+  else if (loadFailed_) name.clear();
 }
 
 } // namespace kvarnel

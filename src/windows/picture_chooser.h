@@ -1,13 +1,13 @@
 // The picture chooser: the files of one kind's folder with a scrolling real-size preview.
 #pragma once
 
-#include "core/game_state.h"
 #include "core/platform.h"
-#include "windows/game_window.h"
+#include "view/game_pictures.h"
 
 #include <QDialog>
 
-#include <array>
+#include <optional>
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -17,41 +17,39 @@ class QScrollBar;
 
 namespace kvarnel {
 
-using PictureTargets = std::array<PictureTarget, 3>;
-
-class frmSelect : public QDialog {
+class PictureChooser : public QDialog {
   Q_OBJECT
 public:
-  // The kind is dialogArg. An accepted picture goes to the main window's store of the kind when
-  // chooserFromMenu is 1, to dialogPreviews (the new-game dialog's) otherwise.
-  frmSelect(GameState& state, MessageBoxes& messages, GameWindow& window,
-            const PictureTargets& dialogPreviews = {}, QWidget* parent = nullptr);
+  // Lists the pictures of the kind's folder in dataFolder.
+  PictureChooser(PictureKind kind, std::string dataFolder, MessageBoxes& messages, QWidget* parent = nullptr);
 
-  // Fits the scroll bars to the picture in the preview.
-  void ProkrutkaStenki();
-  // "Выбрать".
-  void kOK_Click();
-
-  QListWidget* File1 = nullptr;
-  QFrame* picControl = nullptr;
-  QLabel* picPole = nullptr;
-  QScrollBar* VScroll1 = nullptr;
-  QScrollBar* HScroll1 = nullptr;
-  QWidget* PctrUgol = nullptr;
-  QPushButton* kOK = nullptr;
-  QPushButton* kNO = nullptr;
+  // The picture taken with "Выбрать"; nothing when the chooser was cancelled.
+  const std::optional<Picture>& chosen() const { return chosen_; }
+  // The kind's remembered name after the chooser closed: the chosen picture's; none when a
+  // picture failed to load on "Выбрать" and none was taken after it; otherwise as it was.
+  void updateRememberedName(std::string& name) const;
 
 private:
   void createControls();
-  void fillList();
-  void File1_Click();
+  void listPictures();
+  void previewSelected();
+  void fitPreviewScrollBars();
   void movePreview();
+  void choose();
 
-  GameState& state_;
-  MessageBoxes& messages_;
-  GameWindow& window_;
-  PictureTargets dialogPreviews_;
   PictureKind kind_;
+  std::string dataFolder_;
+  MessageBoxes& messages_;
+  std::optional<Picture> chosen_;
+  bool loadFailed_ = false;
+
+  QListWidget* files_ = nullptr;
+  QFrame* previewArea_ = nullptr;
+  QLabel* preview_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
+  QScrollBar* horizontalBar_ = nullptr;
+  QWidget* scrollCorner_ = nullptr;
+  QPushButton* chooseButton_ = nullptr;
 };
 
 // The caption of the chooser and of its menu item for a kind.

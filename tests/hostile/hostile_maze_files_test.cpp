@@ -50,11 +50,11 @@ std::string header(const char* numbers) { return std::string("[labirint]\r\n") +
 // What the player sees of the maze in play and of the current file.
 struct InPlay {
   std::vector<std::uint8_t> grid;
-  std::int32_t width, height, gridMaxX, gridMaxY, roomsAcross, roomsDown, heroCol, heroRow;
+  std::int32_t width, height, gridMaxX, gridMaxY, heroCol, heroRow;
   QPoint heroBox;
   QString caption;
   std::string mazeFilePath;
-  std::int32_t timedGame;
+  bool timed;
   bool operator==(const InPlay&) const = default;
 };
 
@@ -64,30 +64,34 @@ protected:
     GameFixture::SetUp();
     setPictures(32, 16, 32);
     newMaze(5, 4);
-    state.maze.heroCol = 3;
-    state.maze.heroRow = 2;
-    window->DrawMaze();
+    window->playOpenedMaze(testing::withHeroAt(maze(), 3, 2), "");
     // The maze in play is the current file, saved by the game itself.
-    window->setSaveItemsEnabled(true);
     fileDialogs.saveAnswers.push_back(appFolder + "current.lbr");
-    window->MenuSaveAs->trigger();
+    menuItem("MenuSaveAs")->trigger();
     ASSERT_TRUE(messages.shown.empty());
     saved = readBytes(appFolder + "current.lbr");
     ASSERT_FALSE(saved.empty());
   }
 
   InPlay inPlay() const {
-    const MazeState& m = state.maze;
-    return {m.mazeGrid,  m.mazeWidth, m.mazeHeight, m.gridMaxX,
-            m.gridMaxY,  m.roomsAcross, m.roomsDown, m.heroCol,
-            m.heroRow,   window->picGeroy->pos(), window->windowTitle(), state.settings.mazeFilePath,
-            state.settings.timedGame};
+    const Maze& m = maze();
+    return {m.mazeGrid,
+            m.mazeWidth,
+            m.mazeHeight,
+            m.gridMaxX,
+            m.gridMaxY,
+            m.heroCol,
+            m.heroRow,
+            control("picGeroy")->pos(),
+            window->windowTitle(),
+            window->files().mazeFilePath,
+            session().timedGame().limit.has_value()};
   }
 
   // "Открыть", with the open dialog answering path.
   void open(const std::string& path) {
     fileDialogs.openAnswers.push_back(path);
-    window->MenuOpen->trigger();
+    menuItem("MenuOpen")->trigger();
   }
 
   std::string saved; // the current file as the game wrote it
@@ -205,7 +209,7 @@ TEST_F(HostileMazeFiles, FiftyMegabyteLinesAreRefusedAfterTheFirstMebibyte) {
 // Files the reader takes although the game would not have written them so: the maze they hold
 // comes into play, with what the file does not say filled in as walls.
 TEST_F(HostileMazeFiles, OddButReadableFilesOpenAsTheReaderTakesThem) {
-  MazeState written;
+  Maze written;
   ASSERT_EQ(parseMazeFile(saved, written), MazeFileResult::Ok);
   const std::size_t gridStart = gridStartOf(saved);
   const std::size_t cells = written.mazeGrid.size();
@@ -240,7 +244,8 @@ TEST_F(HostileMazeFiles, OddButReadableFilesOpenAsTheReaderTakesThem) {
     writeBytes(path, row.bytes);
     open(path);
     EXPECT_TRUE(messages.shown.empty()) << row.why;
-    const MazeState& m = state.maze;
+    const Maze& m = maze();
+    const FieldGeometry& g = session().view().geometry;
     EXPECT_EQ(m.mazeWidth, 5) << row.why;
     EXPECT_EQ(m.mazeHeight, 4) << row.why;
     EXPECT_EQ(m.heroCol, 3) << row.why;
@@ -250,24 +255,25 @@ TEST_F(HostileMazeFiles, OddButReadableFilesOpenAsTheReaderTakesThem) {
                                        written.mazeGrid.begin() + static_cast<std::ptrdiff_t>(row.cellsKept));
     expected.resize(cells, cellWall);
     EXPECT_EQ(m.mazeGrid, expected) << row.why;
-    EXPECT_EQ(state.settings.mazeFilePath, path) << row.why;
+    EXPECT_EQ(window->files().mazeFilePath, path) << row.why;
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель - [odd.lbr]")) << row.why;
     EXPECT_EQ(readBytes(path), row.bytes) << row.why;
 
     // The hero stands in his room, and a click in the neighbouring room that the game's maze
     // opens to walks him there only when this file left that wall open too.
     const auto restAt = [&](int col, int down) {
-      return QPoint(m.wallSize + col * m.cellStep, m.wallSize + down * m.cellStep);
+      return QPoint(g.wallSize + col * g.cellStep, g.wallSize + down * g.cellStep);
     };
-    EXPECT_EQ(window->picGeroy->pos(), restAt(3, 2)) << row.why;
+    EXPECT_EQ(control("picGeroy")->pos(), restAt(3, 2)) << row.why;
     const bool open = m.cell(7 + way.x(), 5 + way.y()) != cellWall;
-    const QPoint target = restAt(3 + way.x(), 2 + way.y()) + QPoint(m.heroSize / 2, m.heroSize / 2);
-    QTest::mousePress(window->picPole, Qt::LeftButton, {}, target);
-    QTest::mouseRelease(window->picPole, Qt::LeftButton, {}, target);
-    for (int tick = 0; tick < 100 && window->tmrStep->isActive(); ++tick) window->tmrStep_Timer();
+    const QPoint target = restAt(3 + way.x(), 2 + way.y()) + QPoint(g.heroSize / 2, g.heroSize / 2);
+    QTest::mousePress(control("picPole"), Qt::LeftButton, {}, target);
+    QTest::mouseRelease(control("picPole"), Qt::LeftButton, {}, target);
+    auto* step = control<QTimer>("tmrStep");
+    for (int tick = 0; tick < 100 && step->isActive(); ++tick) testing::fire(*step);
     const QPoint room = open ? QPoint(3, 2) + way : QPoint(3, 2);
     EXPECT_EQ(QPoint(m.heroCol, m.heroRow), room) << row.why;
-    EXPECT_EQ(window->picGeroy->pos(), restAt(room.x(), room.y())) << row.why;
+    EXPECT_EQ(control("picGeroy")->pos(), restAt(room.x(), room.y())) << row.why;
     walked += open ? 1 : 0;
   }
   EXPECT_EQ(walked, 3) << "the three whole grids keep the way open";

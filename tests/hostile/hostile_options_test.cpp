@@ -5,8 +5,8 @@
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
-#include "windows/frm_new.h"
-#include "windows/load_pic.h"
+#include "view/game_pictures.h"
+#include "windows/new_game_dialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -86,13 +86,12 @@ TEST_F(HostileOptions, StartUpTakesWhatItCanAndSaysNothing) {
     writeBytes(optionsFile(), row.text);
     ResourceProbe probe;
     const bool measured = probe.start();
-    GameState state2;
-    loadStartupSettings(state2, appFolder);
+    const Options read = readStartupOptions(programFolders(appFolder));
     if (measured) {
       EXPECT_LT(*probe.bytesRead(), 1 << 20) << row.why;
       EXPECT_LT(*probe.peakMemoryGrowth(), 4 << 20) << row.why;
     }
-    expectSame(optionsOf(state2), row.expected, row.why);
+    expectSame(read, row.expected, row.why);
     EXPECT_EQ(readBytes(optionsFile()), row.text) << row.why;
   }
   EXPECT_TRUE(messages.shown.empty());
@@ -113,12 +112,12 @@ TEST_F(HostileOptions, TheNewGameDialogShowsThemAndStartRefusesThem) {
     const char* refusal;
   } rows[] = {
       {"the largest 32-bit sizes", " 2147483647 \r\n 2147483647 \r\n" + pictures, "2147483647", "2147483647",
-       frmNew::tooLargeMessage},
+       tooLargeMessage},
       {"negative sizes", "-5 \r\n-2147483648 \r\n" + pictures, "4", "4", nullptr},
       {"a negative time limit reads as none", " 5 \r\n 5 \r\n" + pictures + " 1 \r\n-1 \r\n-1 \r\n", "5", "5",
-       frmNew::noTimeMessage},
+       noTimeMessage},
       {"a huge time limit", " 5 \r\n 5 \r\n" + pictures + " 1 \r\n 2147483647 \r\n 2147483647 \r\n", "5", "5",
-       frmNew::longTimeMessage},
+       longTimeMessage},
   };
   for (const auto& row : rows) {
     writeBytes(optionsFile(), row.text);
@@ -126,31 +125,30 @@ TEST_F(HostileOptions, TheNewGameDialogShowsThemAndStartRefusesThem) {
     messages.shown.clear();
     bool started = false;
     modals.script = [&](QDialog& dialog) {
-      auto* d = qobject_cast<frmNew*>(&dialog);
-      ASSERT_NE(d, nullptr) << row.why;
-      EXPECT_EQ(d->txtPoleWidth->text().toStdString(), row.width) << row.why;
-      EXPECT_EQ(d->txtPoleHeight->text().toStdString(), row.height) << row.why;
-      d->kOK->click();
-      started = !d->isVisible();
+      ASSERT_NE(qobject_cast<NewGameDialog*>(&dialog), nullptr) << row.why;
+      EXPECT_EQ(testing::control<QLineEdit>(&dialog, "txtPoleWidth")->text().toStdString(), row.width) << row.why;
+      EXPECT_EQ(testing::control<QLineEdit>(&dialog, "txtPoleHeight")->text().toStdString(), row.height) << row.why;
+      testing::control<QPushButton>(&dialog, "kOK")->click();
+      started = !dialog.isVisible();
     };
-    window->MenuNew->trigger();
+    menuItem("MenuNew")->trigger();
     modals.script = nullptr;
     if (row.refusal == nullptr) {
       EXPECT_TRUE(messages.shown.empty()) << row.why;
       EXPECT_TRUE(started) << row.why;
-      EXPECT_EQ(state.maze.mazeWidth, 4) << row.why;
-      EXPECT_EQ(state.maze.mazeShown, 1) << row.why;
+      EXPECT_EQ(maze().mazeWidth, 4) << row.why;
+      EXPECT_TRUE(session().mazeShown()) << row.why;
     } else {
       ASSERT_EQ(messages.shown.size(), 1u) << row.why;
       EXPECT_EQ(messages.shown[0].text, row.refusal) << row.why;
       EXPECT_FALSE(started) << row.why;
-      EXPECT_FALSE(state.maze.hasGrid()) << row.why;
+      EXPECT_FALSE(maze().hasGrid()) << row.why;
     }
   }
 }
 
 // Pictures lie beside the picture folders and in the other kinds' folders; no remembered name
-// reaches them, whether it comes from Options.ini or is handed to LoadPic directly.
+// reaches them, whether it comes from Options.ini or is handed to the loader directly.
 TEST_F(HostileOptions, RememberedNamesNeverLeaveThePictureFolder) {
   putPicture(appFolder, "", "outside.png", 32, 32);
   putPicture(appFolder, "Стенки", "wall.png", 32, 32);
@@ -163,31 +161,27 @@ TEST_F(HostileOptions, RememberedNamesNeverLeaveThePictureFolder) {
   for (const std::string& name : names) {
     writeBytes(optionsFile(), " 4 \r\n 4 \r\n\"" + name + "\"\r\n");
     restart();
-    EXPECT_EQ(state.settings.heroPicture, "") << name;
-
-    const PictureTarget store = window->pictureStore(PictureKind::Hero);
-    LoadPic(state, *window, PictureKind::Hero, name, store);
-    EXPECT_EQ(state.settings.heroPicture, "") << name;
-    EXPECT_TRUE(window->picGeroy1->pixmap().isNull()) << name;
+    EXPECT_EQ(window->options().heroPicture, "") << name;
+    const LoadedPicture loaded = loadPicture(appFolder, PictureKind::Hero, name);
+    EXPECT_FALSE(loaded.picture) << name;
+    EXPECT_EQ(loaded.refusal, notOpenedMessage) << name;
 
     // The new-game dialog previews nothing and "Старт!" asks for a hero first.
-    state.settings.heroPicture = name;
     std::vector<std::string> shown;
     modals.script = [&](QDialog& dialog) {
       shown.push_back(dialog.objectName().toStdString());
-      if (auto* d = qobject_cast<frmNew*>(&dialog)) {
-        EXPECT_TRUE(d->picGeroy->pixmap().isNull()) << name;
-        d->kOK->click();
+      if (qobject_cast<NewGameDialog*>(&dialog) != nullptr) {
+        EXPECT_TRUE(testing::control<QLabel>(&dialog, "picGeroy")->pixmap().isNull()) << name;
+        testing::control<QPushButton>(&dialog, "kOK")->click();
       }
     };
-    window->MenuNew->trigger();
+    menuItem("MenuNew")->trigger();
     modals.script = nullptr;
-    EXPECT_EQ(state.settings.heroPicture, "") << name;
+    EXPECT_EQ(window->options().heroPicture, "") << name;
     EXPECT_EQ(shown, (std::vector<std::string>{"frmNew", "frmSelect"})) << name;
   }
   // A plain name in the folder still loads.
-  LoadPic(state, *window, PictureKind::Hero, "hero.png", window->pictureStore(PictureKind::Hero));
-  EXPECT_EQ(state.settings.heroPicture, "hero.png");
+  EXPECT_TRUE(loadPicture(appFolder, PictureKind::Hero, "hero.png").picture);
 }
 
 } // namespace

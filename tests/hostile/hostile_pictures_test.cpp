@@ -1,11 +1,11 @@
-// Hostile pictures and picture folders met by the picture chooser and LoadPic: what the player
+// Hostile pictures and picture folders met by the picture chooser and the loader: what the player
 // sees, and proof that the chosen picture and the maze in play stay as they were.
 #include "core/picture_kinds.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
-#include "windows/frm_new.h"
-#include "windows/frm_select.h"
-#include "windows/load_pic.h"
+#include "view/game_pictures.h"
+#include "windows/new_game_dialog.h"
+#include "windows/picture_chooser.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -99,14 +99,13 @@ protected:
   void SetUp() override {
     GameFixture::SetUp();
     putStandardPictures();
-    for (PictureKind kind : pictureKinds) {
-      const std::string name = kind == PictureKind::Hero ? "hero.png" : kind == PictureKind::Wall ? "wall.png" : "door.png";
-      LoadPic(state, *window, kind, name, window->pictureStore(kind));
-    }
-    newMaze(4, 4);
-    state.maze.heroCol = 2;
-    state.maze.heroRow = 1;
-    window->DrawMaze();
+    std::ofstream(appFolder + "Options.ini", std::ios::binary) << " 4 \r\n 4 \r\nhero.png\r\nwall.png\r\ndoor.png\r\n";
+    restart();
+    modals.script = [](QDialog& dialog) { testing::control<QPushButton>(&dialog, "kOK")->click(); };
+    menuItem("MenuNew")->trigger();
+    modals.script = nullptr;
+    ASSERT_TRUE(session().mazeShown());
+    window->playOpenedMaze(testing::withHeroAt(maze(), 2, 1), "");
   }
 
   QString heroFolder() const { return QString::fromStdString(appFolder) + QStringLiteral("Герои/"); }
@@ -117,10 +116,17 @@ protected:
   }
 
   // The hero chooser from the main menu, with `player` acting on it.
-  void chooseHero(const std::function<void(frmSelect&)>& player) {
-    modals.script = [&](QDialog& dialog) { player(static_cast<frmSelect&>(dialog)); };
-    window->MenuSel[0]->trigger();
+  void chooseHero(const std::function<void(QDialog&)>& player) {
+    modals.script = [&](QDialog& dialog) { player(dialog); };
+    menuItem("MenuSel_0")->trigger();
     modals.script = nullptr;
+  }
+  static QListWidget* files(QDialog& chooser) { return testing::control<QListWidget>(&chooser, "File1"); }
+  static QPushButton* choose(QDialog& chooser) { return testing::control<QPushButton>(&chooser, "kOK"); }
+  static QWidget* preview(QDialog& chooser) { return testing::control<QWidget>(&chooser, "picPole"); }
+  // A name remembered from an earlier run that does not load: it is forgotten.
+  static bool forgotten(PictureKind kind, const std::string& appFolder, std::string name) {
+    return !loadRememberedPicture(appFolder, kind, name) && name.empty();
   }
 
   // What a refused or unloadable picture must leave alone.
@@ -132,8 +138,8 @@ protected:
     bool operator==(const Kept&) const = default;
   };
   Kept kept() const {
-    return {state.settings.heroPicture, window->picGeroy1->pixmap().cacheKey(), state.maze.mazeGrid,
-            window->picGeroy->pos()};
+    return {window->options().heroPicture, window->pictures().pixmap(PictureKind::Hero).cacheKey(),
+            maze().mazeGrid, control("picGeroy")->pos()};
   }
 };
 
@@ -172,15 +178,15 @@ TEST_F(HostilePictures, TheChooserPreviewsOnlyWhatLoadsAndAcceptsOnlyWhatFits) {
     const Kept before = kept();
     ResourceProbe probe;
     const bool measured = probe.start();
-    chooseHero([&](frmSelect& chooser) {
-      const auto found = chooser.File1->findItems(name, Qt::MatchExactly);
+    chooseHero([&](QDialog& chooser) {
+      const auto found = files(chooser)->findItems(name, Qt::MatchExactly);
       ASSERT_EQ(found.size(), 1) << row.why;
-      chooser.File1->setCurrentItem(found[0]);
-      EXPECT_EQ(chooser.picPole->isVisible(), !row.preview.isEmpty()) << row.why;
-      EXPECT_EQ(chooser.kOK->isEnabled(), !row.preview.isEmpty()) << row.why;
-      EXPECT_EQ(chooser.picPole->size(), row.preview.isEmpty() ? QSize(1, 1) : row.preview) << row.why;
-      chooser.kOK->click();
-      emit chooser.File1->itemDoubleClicked(found[0]);
+      files(chooser)->setCurrentItem(found[0]);
+      EXPECT_EQ(preview(chooser)->isVisible(), !row.preview.isEmpty()) << row.why;
+      EXPECT_EQ(choose(chooser)->isEnabled(), !row.preview.isEmpty()) << row.why;
+      EXPECT_EQ(preview(chooser)->size(), row.preview.isEmpty() ? QSize(1, 1) : row.preview) << row.why;
+      choose(chooser)->click();
+      emit files(chooser)->itemDoubleClicked(found[0]);
       EXPECT_TRUE(chooser.isVisible()) << row.why;
     });
     if (measured) {
@@ -193,11 +199,8 @@ TEST_F(HostilePictures, TheChooserPreviewsOnlyWhatLoadsAndAcceptsOnlyWhatFits) {
     EXPECT_EQ(said, expected) << row.why;
     EXPECT_TRUE(kept() == before) << row.why;
 
-    // Remembered from an earlier run, the file is forgotten and the hero stays.
-    LoadPic(state, *window, PictureKind::Hero, name.toStdString(), window->pictureStore(PictureKind::Hero));
-    EXPECT_EQ(state.settings.heroPicture, "") << row.why;
-    state.settings.heroPicture = "hero.png";
-    EXPECT_TRUE(kept() == before) << row.why;
+    // Remembered from an earlier run, the file is forgotten.
+    EXPECT_TRUE(forgotten(PictureKind::Hero, appFolder, name.toStdString())) << row.why;
     QFile::remove(heroFolder() + name);
   }
 }
@@ -225,25 +228,25 @@ TEST_F(HostilePictures, PicturesTheChooserRefusesAreNotTakenFromAnEarlierRun) {
     std::ofstream(appFolder + "Options.ini", std::ios::binary)
         << " 16383 \r\n 2 \r\n" << names[0] << "\r\n" << names[1] << "\r\n" << names[2] << "\r\n";
     restart();
-    ASSERT_EQ(rememberedPicture(state.settings, row.kind), "odd.png") << row.why;
+    ASSERT_EQ(rememberedPicture(window->options(), row.kind), "odd.png") << row.why;
 
     std::vector<QString> shown;
     modals.script = [&](QDialog& dialog) {
       shown.push_back(dialog.windowTitle());
-      if (auto* d = qobject_cast<frmNew*>(&dialog)) {
-        const std::array<QLabel*, 3> previews{d->picGeroy, d->picStenka, d->picDveri};
+      if (qobject_cast<NewGameDialog*>(&dialog) != nullptr) {
+        const std::array<const char*, 3> previews{"picGeroy", "picStenka", "picDveri"};
         for (PictureKind kind : pictureKinds)
-          EXPECT_EQ(previews[static_cast<std::size_t>(kindIndex(kind))]->pixmap().isNull(), kind == row.kind)
+          EXPECT_EQ(testing::control<QLabel>(&dialog, previews[kindIndex(kind)])->pixmap().isNull(), kind == row.kind)
               << row.why;
-        d->kOK->click();
+        testing::control<QPushButton>(&dialog, "kOK")->click();
       }
     };
-    window->MenuNew->trigger();
+    menuItem("MenuNew")->trigger();
     modals.script = nullptr;
     EXPECT_EQ(shown, (std::vector<QString>{QStringLiteral("Новая игра"), chooserCaption(row.kind)})) << row.why;
-    EXPECT_EQ(rememberedPicture(state.settings, row.kind), "") << row.why;
-    EXPECT_TRUE(window->pictureStore(row.kind).box->pixmap().isNull()) << row.why;
-    EXPECT_FALSE(state.maze.hasGrid()) << row.why;
+    EXPECT_EQ(rememberedPicture(window->options(), row.kind), "") << row.why;
+    EXPECT_FALSE(window->pictures()[row.kind]) << row.why;
+    EXPECT_FALSE(maze().hasGrid()) << row.why;
     QFile::remove(QString::fromStdString(appFolder + kindFolder + "/odd.png"));
   }
 }
@@ -257,22 +260,18 @@ TEST_F(HostilePictures, FoldersPipesAndDevicesAreNoPictures) {
   ASSERT_EQ(::mkfifo((hero + "pipe.png").c_str(), 0644), 0);
   fs::create_symlink("/dev/zero", hero + "zero.png");
   fs::create_symlink(hero + "missing.png", hero + "dangling.png");
-  chooseHero([&](frmSelect& chooser) {
+  chooseHero([&](QDialog& chooser) {
     QStringList listed;
-    for (int i = 0; i < chooser.File1->count(); ++i) listed << chooser.File1->item(i)->text();
+    for (int i = 0; i < files(chooser)->count(); ++i) listed << files(chooser)->item(i)->text();
     EXPECT_FALSE(listed.contains(QStringLiteral("folder.png")));
     EXPECT_FALSE(listed.contains(QStringLiteral("pipe.png")));
     for (const QString& name : listed) {
-      chooser.File1->setCurrentRow(static_cast<int>(listed.indexOf(name)));
-      EXPECT_EQ(chooser.kOK->isEnabled(), name == QStringLiteral("hero.png")) << name.toStdString();
+      files(chooser)->setCurrentRow(static_cast<int>(listed.indexOf(name)));
+      EXPECT_EQ(choose(chooser)->isEnabled(), name == QStringLiteral("hero.png")) << name.toStdString();
     }
   });
-  for (const char* name : {"folder.png", "pipe.png", "zero.png", "dangling.png"}) {
-    LoadPic(state, *window, PictureKind::Hero, name, window->pictureStore(PictureKind::Hero));
-    EXPECT_EQ(state.settings.heroPicture, "") << name;
-    EXPECT_EQ(window->picGeroy1->pixmap().cacheKey(), before.store) << name;
-    state.settings.heroPicture = "hero.png";
-  }
+  for (const char* name : {"folder.png", "pipe.png", "zero.png", "dangling.png"})
+    EXPECT_TRUE(forgotten(PictureKind::Hero, appFolder, name)) << name;
   EXPECT_TRUE(kept() == before);
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -322,28 +321,24 @@ TEST_F(HostilePictures, TheChooserCopesWithAnyPictureFolder) {
   for (const auto& row : rows) {
     row.make();
     const Kept before = kept();
-    const std::string wall = state.settings.wallPicture;
-    const qint64 wallStore = window->picStenka->pixmap().cacheKey();
-    modals.script = [&](QDialog& dialog) {
-      auto& chooser = static_cast<frmSelect&>(dialog);
-      EXPECT_EQ(chooser.File1->count(), row.listed) << row.why;
-      EXPECT_EQ(chooser.File1->currentRow(), row.listed > 0 ? 0 : -1) << row.why;
-      EXPECT_EQ(chooser.kOK->isEnabled(), row.firstLoads) << row.why;
-      EXPECT_EQ(chooser.picPole->isVisible(), row.firstLoads) << row.why;
+    const std::string wall = window->options().wallPicture;
+    const qint64 wallStore = window->pictures().pixmap(PictureKind::Wall).cacheKey();
+    modals.script = [&](QDialog& chooser) {
+      EXPECT_EQ(files(chooser)->count(), row.listed) << row.why;
+      EXPECT_EQ(files(chooser)->currentRow(), row.listed > 0 ? 0 : -1) << row.why;
+      EXPECT_EQ(choose(chooser)->isEnabled(), row.firstLoads) << row.why;
+      EXPECT_EQ(preview(chooser)->isVisible(), row.firstLoads) << row.why;
       EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Выбор стенки")) << row.why;
     };
-    window->MenuSel[1]->trigger();
+    menuItem("MenuSel_1")->trigger();
     modals.script = nullptr;
-    EXPECT_EQ(state.settings.wallPicture, wall) << row.why;
-    EXPECT_EQ(window->picStenka->pixmap().cacheKey(), wallStore) << row.why;
+    EXPECT_EQ(window->options().wallPicture, wall) << row.why;
+    EXPECT_EQ(window->pictures().pixmap(PictureKind::Wall).cacheKey(), wallStore) << row.why;
     EXPECT_TRUE(kept() == before) << row.why;
 
     // The wall remembered from an earlier run cannot be loaded from such a folder.
     if (row.listed == 0) {
-      LoadPic(state, *window, PictureKind::Wall, "wall.png", window->pictureStore(PictureKind::Wall));
-      EXPECT_EQ(state.settings.wallPicture, "") << row.why;
-      EXPECT_EQ(window->picStenka->pixmap().cacheKey(), wallStore) << row.why;
-      state.settings.wallPicture = wall;
+      EXPECT_TRUE(forgotten(PictureKind::Wall, appFolder, "wall.png")) << row.why;
     }
   }
   EXPECT_TRUE(messages.shown.empty());

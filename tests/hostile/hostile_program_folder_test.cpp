@@ -3,6 +3,7 @@
 #include "play/start_up.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
+#include "support/mazes.h"
 #include "view/field_widget.h"
 
 #include <QAction>
@@ -87,19 +88,19 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
     restart();
 
     // Start-up: the stored options or the defaults, silently, and the title in the field.
-    EXPECT_EQ(state.maze.mazeWidth, row.optionsRead ? 7 : 4) << row.why;
-    EXPECT_EQ(state.maze.mazeHeight, row.optionsRead ? 5 : 4) << row.why;
-    EXPECT_EQ(state.settings.heroPicture, row.optionsRead ? "hero.png" : "") << row.why;
-    EXPECT_EQ(state.settings.limitSeconds, row.optionsRead ? 30 : 0) << row.why;
+    const Options& read = window->options();
+    EXPECT_EQ(read.mazeWidth, row.optionsRead ? 7 : 4) << row.why;
+    EXPECT_EQ(read.mazeHeight, row.optionsRead ? 5 : 4) << row.why;
+    EXPECT_EQ(read.heroPicture, row.optionsRead ? "hero.png" : "") << row.why;
+    EXPECT_EQ(read.limitSeconds, row.optionsRead ? 30 : 0) << row.why;
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель")) << row.why;
-    EXPECT_EQ(window->picVostrel->pixmap().size(), QSize(300, 400)) << row.why;
-    EXPECT_TRUE(window->picPole->isVisible()) << row.why;
-    EXPECT_TRUE(window->MenuNew->isEnabled()) << row.why;
+    EXPECT_EQ(control("picPole")->size(), QSize(300, 400)) << row.why;
+    EXPECT_TRUE(control("picPole")->isVisible()) << row.why;
+    EXPECT_TRUE(menuItem("MenuNew")->isEnabled()) << row.why;
 
     // Closing writes nothing it cannot, says nothing, and the program ends.
-    state.maze.mazeWidth = 12;
-    state.settings.heroPicture = "other.png";
-    QSignalSpy closed(window.get(), &frmForma::closed);
+    window->playOpenedMaze(testing::madeMaze(12, 2), "");
+    QSignalSpy closed(window.get(), &MainWindow::closed);
     EXPECT_TRUE(window->close()) << row.why;
     EXPECT_EQ(closed.count(), 1) << row.why;
     EXPECT_TRUE(messages.shown.empty()) << row.why;
@@ -116,7 +117,7 @@ TEST_F(HostileProgramFolder, ALinkPlantedAtOptionsIniIsReplacedNeverFollowed) {
     std::ofstream(elsewhere, std::ios::binary) << "someone else's file";
     fs::create_symlink(target, options);
     restart();
-    state.maze.mazeWidth = 12;
+    window->playOpenedMaze(testing::madeMaze(12, 2), "");
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(readBytes(elsewhere), "someone else's file") << target;

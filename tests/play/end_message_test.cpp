@@ -10,12 +10,12 @@
 namespace kvarnel {
 namespace {
 
-TEST(EndMessage, TextAndColourFollowDialogArg) {
-  const EndWindowText lost = endWindowText(1);
+TEST(EndMessage, TextAndColourFollowTheEnd) {
+  const EndWindowText lost = endWindowText(GameEnd::TimeUp);
   EXPECT_EQ(lost.endMessage, "ВЫ НЕ УСПЕЛИ!!!");
   EXPECT_EQ(lost.messageColor, 0x0000FF);
   EXPECT_EQ(lettersOf(lost.endMessage).size(), 15u);
-  const EndWindowText won = endWindowText(0);
+  const EndWindowText won = endWindowText(GameEnd::Victory);
   EXPECT_EQ(won.endMessage, "СВОБОДА!!!");
   EXPECT_EQ(won.messageColor, 0x00FF00);
   const auto letters = lettersOf(won.endMessage);

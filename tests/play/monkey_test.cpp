@@ -1,10 +1,9 @@
 // A seeded monkey plays the main window: random clicks, ticks, resizes, scrolls, picture
 // changes, new games, saves and opens, with the game's invariants checked after every event.
-#include "play/frm_end.h"
+#include "play/end_of_game_window.h"
 #include "support/game_fixture.h"
-#include "view/field_widget.h"
-#include "windows/frm_new.h"
-#include "windows/frm_select.h"
+#include "windows/new_game_dialog.h"
+#include "windows/picture_chooser.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,36 +36,51 @@ protected:
     putPicture(appFolder, "Стенки", "64.png", 64, 64, Qt::darkGreen);
     putPicture(appFolder, "Двери", "32.png", 32, 32, Qt::red);
     putPicture(appFolder, "Двери", "48.png", 48, 48, Qt::magenta);
+    Options options;
+    options.heroPicture = "a.png";
+    options.wallPicture = "16.png";
+    options.doorPicture = "32.png";
+    writeOptions(programFolders(appFolder), options);
+    restart();
     modals.script = [this](QDialog& dialog) { answer(dialog); };
   }
 
   int pick(int lowest, int highest) { return std::uniform_int_distribution<int>(lowest, highest)(random); }
 
+  template <class T> T* in(QDialog& dialog, const char* name) { return testing::control<T>(&dialog, name); }
+
   void answer(QDialog& dialog) {
-    if (auto* d = qobject_cast<frmNew*>(&dialog)) {
-      d->txtPoleWidth->setText(QString::number(pick(0, 3) == 0 ? pick(2, 181) : pick(0, 12)));
-      d->txtPoleHeight->setText(QString::number(pick(0, 12)));
-      if (d->chTime->isChecked() != (pick(0, 2) == 0)) d->chTime->click();
-      d->txtMin->setEditText(QString::number(pick(0, 5) == 0 ? 1 : 0));
-      d->txtSec->setEditText(QString::number(pick(0, 8)));
-      d->kOK->click();
-      if (!d->isVisible()) newGameStarted();
-    } else if (auto* s = qobject_cast<frmSelect*>(&dialog)) {
-      if (s->File1->count() > 0) s->File1->setCurrentRow(pick(0, s->File1->count() - 1));
-      s->kOK->click();
-    } else if (auto* e = qobject_cast<frmEnd*>(&dialog)) {
+    if (qobject_cast<NewGameDialog*>(&dialog) != nullptr) {
+      in<QLineEdit>(dialog, "txtPoleWidth")->setText(QString::number(pick(0, 3) == 0 ? pick(2, 181) : pick(0, 12)));
+      in<QLineEdit>(dialog, "txtPoleHeight")->setText(QString::number(pick(0, 12)));
+      auto* timed = in<QCheckBox>(dialog, "chTime");
+      if (timed->isChecked() != (pick(0, 2) == 0)) timed->click();
+      in<QComboBox>(dialog, "txtMin")->setEditText(QString::number(pick(0, 5) == 0 ? 1 : 0));
+      in<QComboBox>(dialog, "txtSec")->setEditText(QString::number(pick(0, 8)));
+      in<QPushButton>(dialog, "kOK")->click();
+      newGameAsked = !dialog.isVisible();
+    } else if (qobject_cast<PictureChooser*>(&dialog) != nullptr) {
+      auto* files = in<QListWidget>(dialog, "File1");
+      if (files->count() > 0) files->setCurrentRow(pick(0, files->count() - 1));
+      in<QPushButton>(dialog, "kOK")->click();
+    } else if (qobject_cast<EndOfGameWindow*>(&dialog) != nullptr) {
       ++endWindowsThisGame;
       ++seen.endWindows;
-      e->Timer1_Timer();
-      e->OK->click();
+      testing::fire(*in<QTimer>(dialog, "Timer1"));
+      in<QPushButton>(dialog, "OK")->click();
     }
   }
 
-  void newGameStarted() {
+  void newGame() {
+    newGameAsked = false;
+    menuItem("MenuNew")->trigger();
+    if (!newGameAsked) return;
     ++seen.games;
     endWindowsThisGame = 0;
-    saveExpected = state.settings.timedGame == 0;
+    saveExpected = !session().timedGame().limit;
   }
+
+  void tick(const char* name) { testing::fire(*control<QTimer>(name)); }
 
   void event() {
     switch (pick(0, 15)) {
@@ -74,41 +88,44 @@ protected:
     case 1:
     case 2:
     case 3: { // a click on the field, mostly in the hero's row or column
-      if (!window->picPole->isEnabled()) break;
-      QPoint at(pick(0, window->picPole->width()), pick(0, window->picPole->height()));
-      const MazeState& maze = state.maze;
-      if (pick(0, 1) == 0) at.setX(maze.heroX + pick(0, maze.heroSize));
-      else if (pick(0, 1) == 0) at.setY(maze.heroY + pick(0, maze.heroSize));
-      QTest::mousePress(window->picPole, Qt::LeftButton, {}, at);
-      QTest::mouseRelease(window->picPole, Qt::LeftButton, {}, at);
-      if (window->tmrStep->isActive()) ++seen.walks;
+      QWidget* field = control("picPole");
+      if (!field->isEnabled()) break;
+      QPoint at(pick(0, field->width()), pick(0, field->height()));
+      const FieldView& view = session().view();
+      if (pick(0, 1) == 0) at.setX(view.heroX + pick(0, view.geometry.heroSize));
+      else if (pick(0, 1) == 0) at.setY(view.heroY + pick(0, view.geometry.heroSize));
+      QTest::mousePress(field, Qt::LeftButton, {}, at);
+      QTest::mouseRelease(field, Qt::LeftButton, {}, at);
+      if (control<QTimer>("tmrStep")->isActive()) ++seen.walks;
       break;
     }
     case 4:
     case 5:
     case 6:
     case 7:
-      window->tmrStep_Timer();
-      if (window->tmrPobeda->isActive()) saveExpected = false; // the hero got out
+      tick("tmrStep");
+      if (control<QTimer>("tmrPobeda")->isActive()) saveExpected = false; // the hero got out
       break;
     case 8:
-      window->tmrTimer_Timer();
-      window->tmrPobeda_Timer();
+      tick("tmrTimer");
+      tick("tmrPobeda");
       break;
     case 9: window->resize(pick(100, 900), pick(60, 700)); break;
     case 10:
-      if (!window->HScroll1->isHidden()) window->HScroll1->setValue(pick(0, window->HScroll1->maximum()));
-      if (!window->VScroll1->isHidden()) window->VScroll1->setValue(pick(0, window->VScroll1->maximum()));
+      for (const char* name : {"HScroll1", "VScroll1"}) {
+        auto* bar = control<QScrollBar>(name);
+        if (!bar->isHidden()) bar->setValue(pick(0, bar->maximum()));
+      }
       break;
-    case 11: window->MenuSel[static_cast<std::size_t>(pick(0, 2))]->trigger(); break;
+    case 11: menuItem(("MenuSel_" + std::to_string(pick(0, 2))).c_str())->trigger(); break;
     case 12:
-      if (pick(0, 5) == 0) window->MenuNew->trigger();
+      if (pick(0, 5) == 0) newGame();
       break;
     case 13:
-      if (window->MenuSave->isEnabled()) {
+      if (menuItem("MenuSave")->isEnabled()) {
         fileDialogs.saveAnswers.push_back(appFolder + "m" + std::to_string(pick(0, 3)));
         messages.answers.push_back(pick(0, 1) == 0 ? MessageAnswer::Yes : MessageAnswer::No);
-        (pick(0, 1) == 0 ? window->MenuSave : window->MenuSaveAs)->trigger();
+        menuItem(pick(0, 1) == 0 ? "MenuSave" : "MenuSaveAs")->trigger();
         ++seen.saves;
         fileDialogs.saveAnswers.clear();
         messages.answers.clear();
@@ -119,7 +136,7 @@ protected:
       if (pick(0, 3) == 0) {
         fileDialogs.openAnswers.push_back(appFolder + "m" + std::to_string(pick(0, 4)));
         const std::size_t messagesBefore = messages.shown.size();
-        window->MenuOpen->trigger();
+        menuItem("MenuOpen")->trigger();
         fileDialogs.openAnswers.clear();
         if (messages.shown.size() == messagesBefore) { // opened: a new game begins
           ++seen.opens;
@@ -131,21 +148,22 @@ protected:
   }
 
   void checkInvariants(int step) {
-    const MazeState& maze = state.maze;
     SCOPED_TRACE("event " + std::to_string(step));
-    ASSERT_GE(state.settings.secondsLeft, 0);
+    ASSERT_GE(session().timedGame().secondsLeft, 0);
     ASSERT_LE(endWindowsThisGame, 1);
-    ASSERT_EQ(window->MenuSave->isEnabled(), saveExpected);
-    ASSERT_EQ(window->MenuSaveAs->isEnabled(), saveExpected);
-    if (maze.mazeShown != 1) return;
-    ASSERT_GE(maze.heroCol, 0);
-    ASSERT_GE(maze.heroRow, 0);
-    ASSERT_LT(maze.heroCol, maze.mazeWidth);
-    ASSERT_LT(maze.heroRow, maze.mazeHeight);
-    ASSERT_NE(maze.cell(2 * maze.heroCol + 1, 2 * maze.heroRow + 1), cellWall);
-    if (!window->tmrStep->isActive()) {
-      const QPoint rest(maze.wallSize + maze.heroCol * maze.cellStep, maze.wallSize + maze.heroRow * maze.cellStep);
-      ASSERT_EQ(window->picGeroy->pos(), rest);
+    ASSERT_EQ(menuItem("MenuSave")->isEnabled(), saveExpected);
+    ASSERT_EQ(menuItem("MenuSaveAs")->isEnabled(), saveExpected);
+    if (!session().mazeShown()) return;
+    const Maze& m = maze();
+    ASSERT_GE(m.heroCol, 0);
+    ASSERT_GE(m.heroRow, 0);
+    ASSERT_LT(m.heroCol, m.mazeWidth);
+    ASSERT_LT(m.heroRow, m.mazeHeight);
+    ASSERT_NE(m.cell(2 * m.heroCol + 1, 2 * m.heroRow + 1), cellWall);
+    if (!control<QTimer>("tmrStep")->isActive()) {
+      const FieldGeometry& g = session().view().geometry;
+      const QPoint rest(g.wallSize + maze().heroCol * g.cellStep, g.wallSize + maze().heroRow * g.cellStep);
+      ASSERT_EQ(control("picGeroy")->pos(), rest);
     }
   }
 
@@ -155,13 +173,11 @@ protected:
   std::mt19937 random{20261209};
   int endWindowsThisGame = 0;
   bool saveExpected = false;
+  bool newGameAsked = false;
 };
 
 TEST_F(Monkey, TwentyThousandEventsKeepTheGameSound) {
-  state.settings.heroPicture = "a.png";
-  state.settings.wallPicture = "16.png";
-  state.settings.doorPicture = "32.png";
-  window->MenuNew->trigger();
+  newGame();
   for (int step = 0; step < 20000; ++step) {
     event();
     ASSERT_NO_FATAL_FAILURE(checkInvariants(step));

@@ -1,56 +1,60 @@
-// Hand-built mazes for the play tests: a grid drawn as text, the hero placed at rest.
+// Hand-built mazes in play for the walk and session tests.
 #pragma once
 
-#include "core/game_state.h"
-#include "play/hero_walk.h"
-
-#include <initializer_list>
-#include <string_view>
+#include "play/game_session.h"
+#include "support/mazes.h"
 
 namespace kvarnel::testing {
 
-// '#' is a closed cell, anything else open. Rows are y, characters x. Geometry: wall 16,
-// hero 32, so rooms lie 48 pixels apart and the hero at rest in room (c, r) is at
-// (16 + 48c, 16 + 48r).
-inline MazeState mazeFrom(std::initializer_list<std::string_view> rows) {
-  MazeState maze;
-  const auto height = static_cast<std::int32_t>(rows.size());
-  const auto width = static_cast<std::int32_t>(rows.begin()->size());
-  maze.gridMaxX = width - 1;
-  maze.gridMaxY = height - 1;
-  maze.mazeWidth = maze.roomsAcross = maze.gridMaxX / 2;
-  maze.mazeHeight = maze.roomsDown = maze.gridMaxY / 2;
-  maze.mazeGrid.assign(static_cast<std::size_t>(width * height), cellWall);
-  std::int32_t y = 0;
-  for (std::string_view row : rows) {
-    for (std::int32_t x = 0; x < width; ++x) {
-      maze.cell(x, y) = row[static_cast<std::size_t>(x)] == '#' ? cellWall : cellOpen;
-    }
-    ++y;
+// The hand-built mazes are drawn with 16-pixel walls and the 32-pixel hero: rooms lie 48
+// pixels apart and the hero at rest in room (c, r) is at (16 + 48c, 16 + 48r).
+inline FieldGeometry standardGeometry() { return fieldGeometryOf(16); }
+
+inline FieldView viewAt(const Maze& maze) {
+  FieldView view;
+  view.geometry = standardGeometry();
+  view.heroX = static_cast<std::int32_t>(heroRestPosition(maze.heroCol, view.geometry));
+  view.heroY = static_cast<std::int32_t>(heroRestPosition(maze.heroRow, view.geometry));
+  return view;
+}
+
+// A session playing the maze as an opened file, its view viewWidth x viewHeight.
+inline GameSession playing(const Maze& maze, int viewWidth = 0, int viewHeight = 0) {
+  GameSession session;
+  session.openMaze(maze, standardGeometry());
+  WindowLayout layout;
+  layout.viewWidthSet = true;
+  layout.viewWidth = viewWidth;
+  layout.viewHeight = viewHeight;
+  session.takeLayout(layout);
+  return session;
+}
+
+inline void click(GameSession& session, double x, double y) {
+  session.press();
+  session.release({x, y});
+}
+
+// Step ticks until the walk has ended; the changes of the last tick.
+inline SessionChanges finishWalk(GameSession& session, const ViewScroll& bars = {}, int* ticks = nullptr) {
+  SessionChanges last;
+  int n = 0;
+  while (session.stepTimerRuns() && n < 100000) {
+    last = session.stepTick(bars);
+    ++n;
   }
-  maze.wallSize = 16;
-  maze.heroSize = 32;
-  maze.cellStep = 48;
-  maze.halfStep = 24;
-  maze.heroX = maze.heroY = 16;
-  return maze;
+  if (ticks != nullptr) *ticks = n;
+  return last;
 }
 
-inline void placeHero(MazeState& maze, std::int32_t col, std::int32_t row) {
-  maze.heroCol = col;
-  maze.heroRow = row;
-  maze.heroX = maze.wallSize + col * maze.cellStep;
-  maze.heroY = maze.wallSize + row * maze.cellStep;
+// The room next to the exit of a 2 x 2 maze that room (0, 0) opens to: the way out goes
+// through one of (1, 0) and (0, 1).
+inline std::pair<int, int> roomBeforeTheExit(const Maze& maze) {
+  const bool viaRight = maze.cell(2, 1) != cellWall && maze.cell(3, 2) != cellWall;
+  return viaRight ? std::pair{1, 0} : std::pair{0, 1};
 }
 
-inline FieldSize fieldOf(const MazeState& maze) {
-  return {std::int64_t{maze.roomsAcross} * maze.cellStep + maze.wallSize,
-          std::int64_t{maze.roomsDown} * maze.cellStep + maze.wallSize};
-}
-
-inline ReleaseOutcome click(PlaySession& play, MazeState& maze, double x, double y) {
-  fieldMouseDown(play);
-  return fieldMouseUp(play, maze, {x, y}, fieldOf(maze));
-}
+// A click in the middle of room (col, row), in the standard geometry.
+inline void clickRoom(GameSession& session, int col, int row) { click(session, 32 + 48 * col, 32 + 48 * row); }
 
 } // namespace kvarnel::testing

@@ -30,20 +30,20 @@ void GameFixture::SetUp() {
 
 void GameFixture::restart() {
   window.reset();
-  loadStartupSettings(state, folder.path().toStdString());
-  appFolder = state.settings.appFolder;
-  window = std::make_unique<frmForma>(state, services, modals);
+  const GameFolders folders = programFolders(folder.path().toStdString());
+  appFolder = folders.data;
+  window = std::make_unique<MainWindow>(folders, readStartupOptions(folders), services, modals);
   window->show();
 }
 
 void GameFixture::TearDown() { window.reset(); }
 
 void GameFixture::setPictures(int heroSize, int wallSize, int doorSize) {
-  window->picGeroy1->setPixmap(solidPicture(heroSize, heroSize, Qt::blue));
-  window->picStenka->setPixmap(solidPicture(wallSize, wallSize, Qt::black));
-  window->picStenka->resize(wallSize, wallSize);
-  window->picDveri->setPixmap(solidPicture(doorSize, doorSize, Qt::red));
-  window->picDveri->resize(doorSize, doorSize);
+  GamePictures pictures;
+  pictures[PictureKind::Hero] = Picture{solidPicture(heroSize, heroSize, Qt::blue), "hero.png"};
+  pictures[PictureKind::Wall] = Picture{solidPicture(wallSize, wallSize, Qt::black), "wall.png"};
+  pictures[PictureKind::Door] = Picture{solidPicture(doorSize, doorSize, Qt::red), "door.png"};
+  window->usePictures(pictures);
 }
 
 void GameFixture::putStandardPictures() {
@@ -53,9 +53,8 @@ void GameFixture::putStandardPictures() {
 }
 
 void GameFixture::newMaze(int width, int height) {
-  state.maze.mazeWidth = width;
-  state.maze.mazeHeight = height;
-  ASSERT_TRUE(window->SqrOutputMaze());
+  window->startNewMaze({width, height, std::nullopt});
+  ASSERT_EQ(maze().mazeWidth, width);
 }
 
 } // namespace kvarnel::testing

@@ -1,13 +1,16 @@
 // A main window over a temporary program folder, with fake services, for widget tests.
 #pragma once
 
-#include "play/frm_forma.h"
+#include "play/main_window.h"
 #include "support/fake_modal_runner.h"
 #include "support/fake_platform.h"
+#include "support/mazes.h"
 
+#include <QAction>
 #include <QColor>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,16 @@ QPixmap solidPicture(int width, int height, const QColor& colour);
 void putPicture(const std::string& appFolder, const char* folder, const char* name, int width,
                 int height, const QColor& colour = Qt::darkGray);
 
+// The widget, timer or action of that object name under root; fails the test when there is none.
+template <class T> T* control(const QObject* root, const char* name) {
+  T* found = root->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+// One timeout of the timer, as if its interval had passed.
+inline void fire(QTimer& timer) { QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection); }
+
 class GameFixture : public ::testing::Test {
 protected:
   void SetUp() override;
@@ -31,23 +44,27 @@ protected:
   // Starts the game afresh over the same program folder, as the next run would: the main
   // window is made anew and Options.ini is read again.
   void restart();
-  // Puts pictures into the main window's stores as a new game would.
+  // Solid pictures of these sides for the hero (blue), the wall (black) and the door (red).
   void setPictures(int heroSize, int wallSize, int doorSize);
   // hero.png (32), wall.png (16) and door.png (32) in the picture folders.
   void putStandardPictures();
   // A new untimed maze of the given size, seeded from the fake clock.
   void newMaze(int width, int height);
 
+  template <class T = QWidget> T* control(const char* name) const { return testing::control<T>(window.get(), name); }
+  QAction* menuItem(const char* name) const { return control<QAction>(name); }
+  const GameSession& session() const { return window->session(); }
+  const Maze& maze() const { return window->session().maze(); }
+
   QTemporaryDir folder;
   std::string appFolder; // ends in "/"
-  GameState state;
   FakeMessageBoxes messages;
   FakeFileDialogs fileDialogs;
   FakeDocumentOpener documents;
   FakeClock clock;
   Services services{messages, fileDialogs, documents, clock};
   FakeModalRunner modals;
-  std::unique_ptr<frmForma> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 } // namespace kvarnel::testing

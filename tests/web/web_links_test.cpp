@@ -46,7 +46,7 @@ TEST(RedirectPage, BytesThatCouldLeaveTheAttributeAreEncoded) {
   for (const char c : page) EXPECT_LT(static_cast<unsigned char>(c), 0x80);
 }
 
-class SaveFileUrlTest : public ::testing::Test {
+class OpenViaRedirectPage : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
@@ -64,9 +64,9 @@ protected:
   const std::string address = "https://kvarnel.example.org/";
 };
 
-TEST_F(SaveFileUrlTest, WritesPageZeroAndOpensIt) {
+TEST_F(OpenViaRedirectPage, WritesPageZeroAndOpensIt) {
   for (int call = 0; call < 2; ++call) {
-    SaveFileUrl(folder, address, documents);
+    openViaRedirectPage(folder, address, documents);
     ASSERT_EQ(documents.opened.size(), static_cast<std::size_t>(call + 1));
     EXPECT_EQ(documents.opened.back(), page(0).string());
     EXPECT_EQ(contentOf(page(0)), pageStart + address + pageEnd);
@@ -75,39 +75,39 @@ TEST_F(SaveFileUrlTest, WritesPageZeroAndOpensIt) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
-TEST_F(SaveFileUrlTest, OverwritesAnOldPage) {
+TEST_F(OpenViaRedirectPage, OverwritesAnOldPage) {
   std::ofstream(page(0)) << "an old and much longer page than the new one, which must not survive";
-  SaveFileUrl(folder, "http://example.org/", documents);
+  openViaRedirectPage(folder, "http://example.org/", documents);
   EXPECT_EQ(contentOf(page(0)), pageStart + "http://example.org/" + pageEnd);
 }
 
-TEST_F(SaveFileUrlTest, MovesOnPastPagesThatCannotBeWritten) {
+TEST_F(OpenViaRedirectPage, MovesOnPastPagesThatCannotBeWritten) {
   // A read-only page 0 is kept as it is, and so is a folder in the place of page 1.
   std::ofstream(page(0)) << "kept";
   fs::permissions(page(0), fs::perms::owner_read);
   fs::create_directory(page(1));
-  SaveFileUrl(folder, address, documents);
+  openViaRedirectPage(folder, address, documents);
   ASSERT_EQ(documents.opened.size(), 1u);
   EXPECT_EQ(documents.opened[0], page(2).string());
   EXPECT_EQ(contentOf(page(2)), pageStart + address + pageEnd);
   EXPECT_EQ(contentOf(page(0)), "kept");
 }
 
-TEST_F(SaveFileUrlTest, ALinkUnderThePageNameIsReplacedNotWrittenThrough) {
+TEST_F(OpenViaRedirectPage, ALinkUnderThePageNameIsReplacedNotWrittenThrough) {
   const fs::path outside = folder + "elsewhere.txt";
   std::ofstream(outside) << "precious";
   fs::create_symlink(outside, page(0));
-  SaveFileUrl(folder, address, documents);
+  openViaRedirectPage(folder, address, documents);
   EXPECT_EQ(contentOf(outside), "precious");
   EXPECT_FALSE(fs::is_symlink(page(0)));
   EXPECT_EQ(contentOf(page(0)), pageStart + address + pageEnd);
   EXPECT_EQ(documents.opened, std::vector<std::string>{page(0).string()});
 }
 
-TEST_F(SaveFileUrlTest, WithNoWritableNameTheAddressIsOpenedDirectly) {
+TEST_F(OpenViaRedirectPage, WithNoWritableNameTheAddressIsOpenedDirectly) {
   // Every name that is tried is taken by a folder; the one after them is never reached.
   for (int n = 0; n < redirectPageNames; ++n) fs::create_directory(page(n));
-  SaveFileUrl(folder, address, documents);
+  openViaRedirectPage(folder, address, documents);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
   EXPECT_FALSE(fs::exists(page(redirectPageNames)));
 
@@ -116,21 +116,21 @@ TEST_F(SaveFileUrlTest, WithNoWritableNameTheAddressIsOpenedDirectly) {
   QTemporaryDir other;
   const std::string readOnly = other.path().toStdString() + "/";
   fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
-  SaveFileUrl(readOnly, address, documents);
+  openViaRedirectPage(readOnly, address, documents);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
   EXPECT_TRUE(fs::is_empty(readOnly));
   fs::permissions(readOnly, fs::perms::owner_all);
 
   // A program folder that has gone away.
   documents.opened.clear();
-  SaveFileUrl(folder + "missing/", address, documents);
+  openViaRedirectPage(folder + "missing/", address, documents);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
 }
 
-TEST(OpenURL, HandsTheTargetOnAndSaysNothingWhenItFails) {
+TEST(OpenDocument, HandsTheTargetOnAndSaysNothingWhenItFails) {
   FakeDocumentOpener documents;
   documents.succeed = false;
-  OpenURL(documents, "/no/such/folder/Справка.htm");
+  openDocument(documents, "/no/such/folder/Справка.htm");
   EXPECT_EQ(documents.opened, std::vector<std::string>{"/no/such/folder/Справка.htm"});
 }
 

@@ -1,11 +1,9 @@
 // The new-game dialog, the picture chooser and picture loading, driven through the main window.
 #include "core/picture_kinds.h"
 #include "support/game_fixture.h"
-#include "view/field_widget.h"
-#include "view/picture_box.h"
-#include "windows/frm_new.h"
-#include "windows/frm_select.h"
-#include "windows/load_pic.h"
+#include "view/game_pictures.h"
+#include "windows/new_game_dialog.h"
+#include "windows/picture_chooser.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -26,23 +24,61 @@ namespace {
 using testing::GameFixture;
 using testing::putPicture;
 
+// The new-game dialog's controls, as a player finds them.
+struct Dialog {
+  QDialog& d;
+  template <class T = QWidget> T* get(const char* name) const { return testing::control<T>(&d, name); }
+  QLineEdit* width() const { return get<QLineEdit>("txtPoleWidth"); }
+  QLineEdit* height() const { return get<QLineEdit>("txtPoleHeight"); }
+  QCheckBox* timed() const { return get<QCheckBox>("chTime"); }
+  QComboBox* minutes() const { return get<QComboBox>("txtMin"); }
+  QComboBox* seconds() const { return get<QComboBox>("txtSec"); }
+  QPushButton* start() const { return get<QPushButton>("kOK"); }
+  QPushButton* cancel() const { return get<QPushButton>("kNO"); }
+  QLabel* preview(const char* name) const { return get<QLabel>(name); }
+};
+
+// The picture chooser's.
+struct Chooser {
+  QDialog& d;
+  QListWidget* files() const { return testing::control<QListWidget>(&d, "File1"); }
+  QPushButton* choose() const { return testing::control<QPushButton>(&d, "kOK"); }
+  QScrollBar* bar(const char* name) const { return testing::control<QScrollBar>(&d, name); }
+  QWidget* get(const char* name) const { return testing::control<QWidget>(&d, name); }
+  void select(const char* file) const {
+    const auto found = files()->findItems(QString::fromUtf8(file), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << file;
+    files()->setCurrentItem(found[0]);
+  }
+};
+
 class NewGame : public GameFixture {
 protected:
   void SetUp() override {
     GameFixture::SetUp();
     putStandardPictures();
   }
-  void choosePictures() {
-    state.settings.heroPicture = "hero.png";
-    state.settings.wallPicture = "wall.png";
-    state.settings.doorPicture = "door.png";
+  // The standard pictures chosen in an earlier run.
+  void choosePictures(bool hero = true, bool wall = true, bool door = true) {
+    Options options;
+    if (hero) options.heroPicture = "hero.png";
+    if (wall) options.wallPicture = "wall.png";
+    if (door) options.doorPicture = "door.png";
+    writeOptions(programFolders(appFolder), options);
+    restart();
   }
   // Opens "Новая игра" and lets `player` act on the dialog.
-  void newGameDialog(const std::function<void(frmNew&)>& player) {
+  void newGameDialog(const std::function<void(const Dialog&)>& player) {
     modals.script = [&](QDialog& dialog) {
-      if (auto* d = qobject_cast<frmNew*>(&dialog)) player(*d);
+      if (qobject_cast<NewGameDialog*>(&dialog) != nullptr) player(Dialog{dialog});
     };
-    window->MenuNew->trigger();
+    menuItem("MenuNew")->trigger();
+    modals.script = nullptr;
+  }
+  // Opens the chooser of the kind from the menu and lets `player` act on it.
+  void chooseFromMenu(int kind, const std::function<void(const Chooser&)>& player) {
+    modals.script = [&](QDialog& dialog) { player(Chooser{dialog}); };
+    menuItem(("MenuSel_" + std::to_string(kind)).c_str())->trigger();
     modals.script = nullptr;
   }
   std::vector<std::string> messageTexts() const {
@@ -53,152 +89,147 @@ protected:
 };
 
 TEST_F(NewGame, FirstOpeningShowsTheDefaults) {
-  newGameDialog([](frmNew& d) {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Новая игра"));
-    EXPECT_EQ(d.size(), QSize(431, 382));
-    EXPECT_EQ(d.txtPoleWidth->text(), QStringLiteral("4"));
-    EXPECT_EQ(d.txtPoleHeight->text(), QStringLiteral("4"));
-    EXPECT_FALSE(d.chTime->isChecked());
-    EXPECT_FALSE(d.txtMin->isEnabled());
-    EXPECT_FALSE(d.txtSec->isEnabled());
-    EXPECT_EQ(d.txtMin->currentText(), QStringLiteral("0"));
-    EXPECT_EQ(d.txtSec->currentText(), QStringLiteral("0"));
-    EXPECT_EQ(d.txtMin->count(), 5);
-    EXPECT_EQ(d.txtSec->itemText(4), QStringLiteral("50"));
-    EXPECT_FALSE(d.kOK->isDefault());
-    EXPECT_FALSE(d.picGeroy->isEnabled());
+  newGameDialog([](const Dialog& d) {
+    EXPECT_EQ(d.d.windowTitle(), QStringLiteral("Новая игра"));
+    EXPECT_EQ(d.d.size(), QSize(431, 382));
+    EXPECT_EQ(d.width()->text(), QStringLiteral("4"));
+    EXPECT_EQ(d.height()->text(), QStringLiteral("4"));
+    EXPECT_FALSE(d.timed()->isChecked());
+    EXPECT_FALSE(d.minutes()->isEnabled());
+    EXPECT_FALSE(d.seconds()->isEnabled());
+    EXPECT_EQ(d.minutes()->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(d.seconds()->currentText(), QStringLiteral("0"));
+    EXPECT_EQ(d.minutes()->count(), 5);
+    EXPECT_EQ(d.seconds()->itemText(4), QStringLiteral("50"));
+    EXPECT_FALSE(d.start()->isDefault());
+    EXPECT_FALSE(d.preview("picGeroy")->isEnabled());
     // Checking the box enables the time fields, unchecking keeps their text.
-    d.chTime->click();
-    EXPECT_TRUE(d.txtMin->isEnabled());
-    d.txtMin->setEditText(QStringLiteral("3"));
-    d.chTime->click();
-    EXPECT_FALSE(d.txtSec->isEnabled());
-    EXPECT_EQ(d.txtMin->currentText(), QStringLiteral("3"));
+    d.timed()->click();
+    EXPECT_TRUE(d.minutes()->isEnabled());
+    d.minutes()->setEditText(QStringLiteral("3"));
+    d.timed()->click();
+    EXPECT_FALSE(d.seconds()->isEnabled());
+    EXPECT_EQ(d.minutes()->currentText(), QStringLiteral("3"));
   });
   EXPECT_EQ(modals.shown, std::vector<std::string>{"frmNew"});
 }
 
 TEST_F(NewGame, FieldsTakeOnlyDigits) {
-  newGameDialog([](frmNew& d) {
-    d.txtPoleWidth->clear();
-    QTest::keyClicks(d.txtPoleWidth, QStringLiteral("1a-.2 3"));
-    QTest::keyClick(d.txtPoleWidth, Qt::Key_Return);
-    EXPECT_EQ(d.txtPoleWidth->text(), QStringLiteral("123"));
-    QTest::keyClick(d.txtPoleWidth, Qt::Key_Backspace);
-    EXPECT_EQ(d.txtPoleWidth->text(), QStringLiteral("12"));
-    d.chTime->click();
-    d.txtSec->lineEdit()->clear();
-    QTest::keyClicks(d.txtSec->lineEdit(), QStringLiteral("x4y5"));
-    EXPECT_EQ(d.txtSec->currentText(), QStringLiteral("45"));
+  newGameDialog([](const Dialog& d) {
+    d.width()->clear();
+    QTest::keyClicks(d.width(), QStringLiteral("1a-.2 3"));
+    QTest::keyClick(d.width(), Qt::Key_Return);
+    EXPECT_EQ(d.width()->text(), QStringLiteral("123"));
+    QTest::keyClick(d.width(), Qt::Key_Backspace);
+    EXPECT_EQ(d.width()->text(), QStringLiteral("12"));
+    d.timed()->click();
+    d.seconds()->lineEdit()->clear();
+    QTest::keyClicks(d.seconds()->lineEdit(), QStringLiteral("x4y5"));
+    EXPECT_EQ(d.seconds()->currentText(), QStringLiteral("45"));
   });
 }
 
 TEST_F(NewGame, TimeChecksComeFirstAndKeepTheDialogOpen) {
   choosePictures();
-  const GameState before = state;
-  newGameDialog([&](frmNew& d) {
-    d.chTime->click();
+  newGameDialog([&](const Dialog& d) {
+    d.timed()->click();
     auto start = [&](const char* minutes, const char* seconds) {
-      d.txtMin->setEditText(QString::fromLatin1(minutes));
-      d.txtSec->setEditText(QString::fromLatin1(seconds));
-      d.kOK->click();
+      d.minutes()->setEditText(QString::fromLatin1(minutes));
+      d.seconds()->setEditText(QString::fromLatin1(seconds));
+      d.start()->click();
     };
     start("0", "0");
     start("", "");
     start("60", "0");
     start("0", "60");
     start("99999999999", "0"); // pasted beyond 32 bits
-    d.txtPoleWidth->setText(QStringLiteral("16384"));
+    d.width()->setText(QStringLiteral("16384"));
     start("1", "0");
-    d.txtPoleWidth->setText(QStringLiteral("182"));
-    d.txtPoleHeight->setText(QStringLiteral("181"));
-    d.kOK->click();
-    d.txtPoleWidth->setText(QStringLiteral("4294967298"));
-    d.kOK->click();
-    EXPECT_TRUE(d.isVisible());
+    d.width()->setText(QStringLiteral("182"));
+    d.height()->setText(QStringLiteral("181"));
+    d.start()->click();
+    d.width()->setText(QStringLiteral("4294967298"));
+    d.start()->click();
+    EXPECT_TRUE(d.d.isVisible());
   });
-  const std::string noTime = frmNew::noTimeMessage;
-  const std::string tooLong = frmNew::longTimeMessage;
-  const std::string tooLarge = frmNew::tooLargeMessage;
+  const std::string noTime = noTimeMessage;
+  const std::string tooLong = longTimeMessage;
+  const std::string tooLarge = tooLargeMessage;
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{noTime, noTime, tooLong, tooLong, tooLong, tooLarge,
                                                       tooLarge, tooLarge}));
   for (const auto& m : messages.shown) EXPECT_EQ(m.icon, MessageIcon::Stop);
-  EXPECT_EQ(state.maze.mazeShown, 0);
-  EXPECT_EQ(state.settings.timedGame, before.settings.timedGame);
-  EXPECT_EQ(state.maze.mazeWidth, before.maze.mazeWidth);
+  EXPECT_FALSE(session().mazeShown());
+  EXPECT_EQ(window->options().timedGame, 0);
+  EXPECT_EQ(window->options().mazeWidth, 4);
 }
 
 TEST_F(NewGame, OnlyTheFirstMissingPictureOpensTheChooser) {
-  state.settings.heroPicture = "hero.png";
-  state.settings.doorPicture = "door.png";
+  choosePictures(true, false, true);
   std::vector<QString> captions;
   modals.script = [&](QDialog& dialog) {
-    if (auto* d = qobject_cast<frmNew*>(&dialog)) d->kOK->click();
-    if (qobject_cast<frmSelect*>(&dialog)) captions.push_back(dialog.windowTitle());
+    if (qobject_cast<NewGameDialog*>(&dialog)) Dialog{dialog}.start()->click();
+    if (qobject_cast<PictureChooser*>(&dialog)) captions.push_back(dialog.windowTitle());
   };
-  window->MenuNew->trigger();
+  menuItem("MenuNew")->trigger();
   EXPECT_EQ(modals.shown, (std::vector<std::string>{"frmNew", "frmSelect"}));
   EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Выбор стенки")});
-  EXPECT_EQ(state.settings.dialogArg, 1);
-  EXPECT_EQ(state.settings.chooserFromMenu, 0);
-  EXPECT_EQ(state.maze.mazeShown, 0);
+  EXPECT_FALSE(session().mazeShown());
 }
 
 TEST_F(NewGame, TimedAndUntimedStarts) {
   choosePictures();
-  state.settings.mazeFilePath = "/old/maze.lbr";
-  window->setFileCaption(state.settings.mazeFilePath);
-  newGameDialog([](frmNew& d) {
-    d.txtPoleWidth->setText(QStringLiteral("7"));
-    d.txtPoleHeight->setText(QStringLiteral("1"));
-    d.chTime->click();
-    d.txtMin->setEditText(QStringLiteral("59"));
-    d.txtSec->setEditText(QStringLiteral("59"));
-    d.kOK->click();
-    EXPECT_FALSE(d.isVisible());
+  window->playOpenedMaze(testing::madeMaze(3, 3), "/old/maze.lbr");
+  newGameDialog([](const Dialog& d) {
+    d.width()->setText(QStringLiteral("7"));
+    d.height()->setText(QStringLiteral("1"));
+    d.timed()->click();
+    d.minutes()->setEditText(QStringLiteral("59"));
+    d.seconds()->setEditText(QStringLiteral("59"));
+    d.start()->click();
+    EXPECT_FALSE(d.d.isVisible());
   });
-  EXPECT_EQ(state.maze.mazeShown, 1);
-  EXPECT_EQ(state.maze.mazeWidth, 7);
-  EXPECT_EQ(state.maze.mazeHeight, 2);
-  EXPECT_EQ(state.settings.timedGame, 1);
-  EXPECT_EQ(state.settings.secondsLeft, 3599);
-  EXPECT_TRUE(window->tmrTimer->isActive());
-  EXPECT_TRUE(window->picTime->isVisible());
-  EXPECT_FALSE(window->MenuSave->isEnabled());
-  EXPECT_FALSE(window->MenuSaveAs->isEnabled());
+  EXPECT_TRUE(session().mazeShown());
+  EXPECT_EQ(maze().mazeWidth, 7);
+  EXPECT_EQ(maze().mazeHeight, 2);
+  EXPECT_EQ(window->options().timedGame, 1);
+  EXPECT_EQ(session().timedGame().secondsLeft, 3599);
+  EXPECT_TRUE(control<QTimer>("tmrTimer")->isActive());
+  EXPECT_TRUE(control("picTime")->isVisible());
+  EXPECT_FALSE(menuItem("MenuSave")->isEnabled());
+  EXPECT_FALSE(menuItem("MenuSaveAs")->isEnabled());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель"));
-  EXPECT_EQ(state.settings.mazeFilePath, "");
-  EXPECT_TRUE(window->picPole->isEnabled());
-  EXPECT_EQ(window->picStenka->size(), QSize(16, 16));
+  EXPECT_EQ(window->files().mazeFilePath, "");
+  EXPECT_TRUE(control("picPole")->isEnabled());
+  EXPECT_EQ(window->pictures().wallSide(), 16);
 
   // The dialog was only hidden: it comes back as it was left, "1" included.
-  newGameDialog([](frmNew& d) {
-    EXPECT_EQ(d.txtPoleHeight->text(), QStringLiteral("1"));
-    EXPECT_TRUE(d.chTime->isChecked());
-    d.chTime->click();
-    d.kOK->click();
+  newGameDialog([](const Dialog& d) {
+    EXPECT_EQ(d.height()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(d.timed()->isChecked());
+    d.timed()->click();
+    d.start()->click();
   });
-  EXPECT_EQ(state.settings.timedGame, 0);
-  EXPECT_EQ(state.settings.limitMinutes, 0);
-  EXPECT_EQ(state.settings.limitSeconds, 0);
-  EXPECT_FALSE(window->tmrTimer->isActive());
-  EXPECT_TRUE(window->MenuSave->isEnabled());
-  EXPECT_TRUE(window->MenuSaveAs->isEnabled());
+  EXPECT_EQ(window->options().timedGame, 0);
+  EXPECT_EQ(window->options().limitMinutes, 0);
+  EXPECT_EQ(window->options().limitSeconds, 0);
+  EXPECT_FALSE(control<QTimer>("tmrTimer")->isActive());
+  EXPECT_TRUE(menuItem("MenuSave")->isEnabled());
+  EXPECT_TRUE(menuItem("MenuSaveAs")->isEnabled());
 }
 
 TEST_F(NewGame, CancelUnloadsTheDialogAndStoresNothing) {
   choosePictures();
-  newGameDialog([](frmNew& d) {
-    d.txtPoleWidth->setText(QStringLiteral("9"));
-    d.kNO->click();
+  newGameDialog([](const Dialog& d) {
+    d.width()->setText(QStringLiteral("9"));
+    d.cancel()->click();
   });
-  EXPECT_EQ(state.maze.mazeWidth, 4);
-  newGameDialog([](frmNew& d) {
-    EXPECT_EQ(d.txtPoleWidth->text(), QStringLiteral("4")) << "loaded afresh";
-    EXPECT_FALSE(d.picGeroy->pixmap().isNull()) << "the remembered hero is previewed";
-    d.close();
+  EXPECT_EQ(window->options().mazeWidth, 4);
+  newGameDialog([](const Dialog& d) {
+    EXPECT_EQ(d.width()->text(), QStringLiteral("4")) << "loaded afresh";
+    EXPECT_FALSE(d.preview("picGeroy")->pixmap().isNull()) << "the remembered hero is previewed";
+    d.d.close();
   });
-  newGameDialog([](frmNew& d) { EXPECT_EQ(d.txtPoleWidth->text(), QStringLiteral("4")); });
+  newGameDialog([](const Dialog& d) { EXPECT_EQ(d.width()->text(), QStringLiteral("4")); });
 }
 
 TEST_F(NewGame, AcceptingPicturesChecksShapeAndSide) {
@@ -209,33 +240,28 @@ TEST_F(NewGame, AcceptingPicturesChecksShapeAndSide) {
   putPicture(appFolder, "Двери", "c32x33.png", 32, 33);
   putPicture(appFolder, "Двери", "d10x12.png", 10, 12);
   struct Case {
-    int kind;
+    PictureKind kind;
     const char* file;
     const char* refusal; // nullptr: accepted
   };
   const Case cases[] = {
-      {1, "a16.png", nullptr},          {0, "a16.png", wrongSizeMessage}, {2, "a31.png", wrongSizeMessage},
-      {2, "door.png", nullptr},         {2, "b33.png", nullptr},          {2, "c32x33.png", notSquareMessage},
-      {2, "d10x12.png", notSquareMessage},
+      {PictureKind::Wall, "a16.png", nullptr},          {PictureKind::Hero, "a16.png", wrongSizeMessage},
+      {PictureKind::Door, "a31.png", wrongSizeMessage}, {PictureKind::Door, "door.png", nullptr},
+      {PictureKind::Door, "b33.png", nullptr},          {PictureKind::Door, "c32x33.png", notSquareMessage},
+      {PictureKind::Door, "d10x12.png", notSquareMessage},
   };
   for (const Case& c : cases) {
     messages.shown.clear();
-    state.settings.doorPicture.clear();
     bool closed = false;
-    modals.script = [&](QDialog& dialog) {
-      auto& chooser = static_cast<frmSelect&>(dialog);
-      const auto found = chooser.File1->findItems(QString::fromLatin1(c.file), Qt::MatchExactly);
-      ASSERT_EQ(found.size(), 1);
-      chooser.File1->setCurrentItem(found[0]);
-      chooser.kOK->click();
-      closed = !chooser.isVisible();
-    };
-    window->MenuSel[static_cast<std::size_t>(c.kind)]->trigger();
-    const std::string remembered = rememberedPicture(state.settings, kindOf(c.kind));
+    chooseFromMenu(static_cast<int>(kindIndex(c.kind)), [&](const Chooser& chooser) {
+      chooser.select(c.file);
+      chooser.choose()->click();
+      closed = !chooser.d.isVisible();
+    });
     if (c.refusal == nullptr) {
       EXPECT_TRUE(messages.shown.empty()) << c.file;
       EXPECT_TRUE(closed) << c.file;
-      EXPECT_EQ(remembered, c.file);
+      EXPECT_EQ(rememberedPicture(window->options(), c.kind), c.file);
     } else {
       ASSERT_EQ(messageTexts(), std::vector<std::string>{c.refusal}) << c.file;
       EXPECT_FALSE(closed) << c.file;
@@ -245,47 +271,47 @@ TEST_F(NewGame, AcceptingPicturesChecksShapeAndSide) {
 
 TEST_F(NewGame, AFailedLoadForgetsTheNameAndKeepsThePicture) {
   choosePictures();
-  const PictureTarget store = window->pictureStore(PictureKind::Wall);
-  LoadPic(state, *window, PictureKind::Wall, "wall.png", store);
-  ASSERT_EQ(window->picStenka->size(), QSize(16, 16));
+  std::string name = "wall.png";
+  const std::optional<Picture> wall = loadRememberedPicture(appFolder, PictureKind::Wall, name);
+  ASSERT_TRUE(wall);
+  EXPECT_EQ(wall->pixmap.size(), QSize(16, 16));
   QFile::remove(QString::fromStdString(appFolder) + QStringLiteral("Стенки/wall.png"));
-  LoadPic(state, *window, PictureKind::Wall, "wall.png", store);
-  EXPECT_EQ(state.settings.wallPicture, "");
-  EXPECT_EQ(window->picStenka->pixmap().size(), QSize(16, 16));
-  LoadPic(state, *window, PictureKind::Hero, "", window->pictureStore(PictureKind::Hero));
-  EXPECT_EQ(state.settings.heroPicture, "");
+  EXPECT_FALSE(loadRememberedPicture(appFolder, PictureKind::Wall, name));
+  EXPECT_EQ(name, "");
+  name = "";
+  EXPECT_EQ(loadPicture(appFolder, PictureKind::Hero, name).refusal, notOpenedMessage);
 
-  // The chooser turns a file that vanished after selection into "Рисунок не открыт.".
-  modals.script = [&](QDialog& dialog) {
-    auto& chooser = static_cast<frmSelect&>(dialog);
+  // "Старт!" forgets the wall whose file is gone and keeps drawing with the last one loaded.
+  newGameDialog([](const Dialog& d) { d.start()->click(); });
+  EXPECT_EQ(window->options().wallPicture, "");
+
+  // The chooser turns a file that vanished after selection into "Рисунок не открыт." and the
+  // kind's remembered picture is forgotten.
+  chooseFromMenu(2, [&](const Chooser& chooser) {
     QFile::remove(QString::fromStdString(appFolder) + QStringLiteral("Двери/door.png"));
-    chooser.kOK->click();
-    EXPECT_TRUE(chooser.isVisible());
-  };
-  window->MenuSel[2]->trigger();
+    chooser.choose()->click();
+    EXPECT_TRUE(chooser.d.isVisible());
+  });
   EXPECT_EQ(messageTexts(), std::vector<std::string>{notOpenedMessage});
+  EXPECT_EQ(window->options().doorPicture, "");
 }
 
 TEST_F(NewGame, APictureChosenFromTheMenuRedrawsTheMazeWithTheHeroInPlace) {
   choosePictures();
-  newGameDialog([](frmNew& d) { d.kOK->click(); });
-  state.maze.heroCol = 1;
-  state.maze.heroRow = 2;
-  window->DrawMaze();
+  newGameDialog([](const Dialog& d) { d.start()->click(); });
+  window->playOpenedMaze(testing::withHeroAt(maze(), 1, 2), "");
   putPicture(appFolder, "Стенки", "wide.png", 24, 24, Qt::green);
-  modals.script = [&](QDialog& dialog) {
-    auto& chooser = static_cast<frmSelect&>(dialog);
-    chooser.File1->setCurrentItem(chooser.File1->findItems(QStringLiteral("wide.png"), Qt::MatchExactly)[0]);
-    chooser.kOK->click();
-  };
-  window->MenuSel[1]->trigger();
-  EXPECT_EQ(state.settings.wallPicture, "wide.png");
-  EXPECT_EQ(state.maze.wallSize, 24);
-  EXPECT_EQ(state.maze.heroCol, 1);
-  EXPECT_EQ(state.maze.heroRow, 2);
-  EXPECT_EQ(window->picGeroy->pos(), QPoint(state.maze.wallSize + state.maze.cellStep,
-                                            state.maze.wallSize + 2 * state.maze.cellStep));
-  EXPECT_EQ(window->picPole->grab().toImage().pixelColor(0, 0), QColor(Qt::green));
+  chooseFromMenu(1, [](const Chooser& chooser) {
+    chooser.select("wide.png");
+    chooser.choose()->click();
+  });
+  const FieldGeometry& g = session().view().geometry;
+  EXPECT_EQ(window->options().wallPicture, "wide.png");
+  EXPECT_EQ(g.wallSize, 24);
+  EXPECT_EQ(maze().heroCol, 1);
+  EXPECT_EQ(maze().heroRow, 2);
+  EXPECT_EQ(control("picGeroy")->pos(), QPoint(g.wallSize + g.cellStep, g.wallSize + 2 * g.cellStep));
+  EXPECT_EQ(control("picPole")->grab().toImage().pixelColor(0, 0), QColor(Qt::green));
 }
 
 TEST_F(NewGame, TheChooserPreviewsAndScrolls) {
@@ -295,51 +321,53 @@ TEST_F(NewGame, TheChooserPreviewsAndScrolls) {
   ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
   notes.write("not a picture");
   notes.close();
-  state.settings.dialogArg = 0;
-  state.settings.chooserFromMenu = 1;
-  frmSelect chooser(state, messages, *window, {}, window.get());
-  chooser.show();
-  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Выбор героя"));
-  EXPECT_EQ(chooser.File1->currentItem()->text(), QStringLiteral("big.png")) << "the first file is selected";
-  EXPECT_TRUE(chooser.kOK->isEnabled());
-  EXPECT_TRUE(chooser.kOK->isDefault());
-  EXPECT_TRUE(chooser.HScroll1->isVisible());
-  EXPECT_TRUE(chooser.VScroll1->isVisible());
-  EXPECT_TRUE(chooser.PctrUgol->isVisible());
-  EXPECT_EQ(chooser.HScroll1->maximum(), 400 - chooser.HScroll1->width());
-  EXPECT_EQ(chooser.VScroll1->maximum(), 400 - chooser.VScroll1->height());
-  chooser.HScroll1->setValue(40);
-  EXPECT_EQ(chooser.picPole->x(), chooser.picControl->contentsRect().x() - 40);
+  PictureChooser dialog(PictureKind::Hero, appFolder, messages, window.get());
+  dialog.show();
+  const Chooser chooser{dialog};
+  QScrollBar* across = chooser.bar("HScroll1");
+  QScrollBar* down = chooser.bar("VScroll1");
+  QWidget* preview = chooser.get("picPole");
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор героя"));
+  EXPECT_EQ(chooser.files()->currentItem()->text(), QStringLiteral("big.png")) << "the first file is selected";
+  EXPECT_TRUE(chooser.choose()->isEnabled());
+  EXPECT_TRUE(chooser.choose()->isDefault());
+  EXPECT_TRUE(across->isVisible());
+  EXPECT_TRUE(down->isVisible());
+  EXPECT_TRUE(chooser.get("PctrUgol")->isVisible());
+  EXPECT_EQ(across->maximum(), 400 - across->width());
+  EXPECT_EQ(down->maximum(), 400 - down->height());
+  across->setValue(40);
+  EXPECT_EQ(preview->x(), static_cast<QFrame*>(chooser.get("picControl"))->contentsRect().x() - 40);
 
   // Slightly narrower than the area but taller: the vertical bar takes 17 pixels of the width.
-  chooser.File1->setCurrentRow(chooser.File1->count() - 1); // tall.png
-  EXPECT_EQ(chooser.HScroll1->value(), 0);
-  EXPECT_TRUE(chooser.VScroll1->isVisible());
-  EXPECT_TRUE(chooser.HScroll1->isVisible());
+  chooser.files()->setCurrentRow(chooser.files()->count() - 1); // tall.png
+  EXPECT_EQ(across->value(), 0);
+  EXPECT_TRUE(down->isVisible());
+  EXPECT_TRUE(across->isVisible());
 
-  chooser.File1->setCurrentItem(chooser.File1->findItems(QStringLiteral("notes.txt"), Qt::MatchExactly)[0]);
-  EXPECT_FALSE(chooser.kOK->isEnabled());
-  EXPECT_FALSE(chooser.picPole->isVisible());
-  EXPECT_EQ(chooser.picPole->size(), QSize(1, 1));
-  EXPECT_FALSE(chooser.HScroll1->isVisible());
-  emit chooser.File1->itemDoubleClicked(chooser.File1->currentItem());
+  chooser.select("notes.txt");
+  EXPECT_FALSE(chooser.choose()->isEnabled());
+  EXPECT_FALSE(preview->isVisible());
+  EXPECT_EQ(preview->size(), QSize(1, 1));
+  EXPECT_FALSE(across->isVisible());
+  emit chooser.files()->itemDoubleClicked(chooser.files()->currentItem());
   EXPECT_TRUE(messages.shown.empty()) << "a double click on a file that did not load does nothing";
 
-  chooser.File1->setCurrentItem(chooser.File1->findItems(QStringLiteral("hero.png"), Qt::MatchExactly)[0]);
-  EXPECT_TRUE(chooser.kOK->isEnabled());
-  EXPECT_FALSE(chooser.PctrUgol->isVisible());
-  emit chooser.File1->itemDoubleClicked(chooser.File1->currentItem());
-  EXPECT_EQ(state.settings.heroPicture, "hero.png");
-  EXPECT_FALSE(chooser.isVisible());
+  chooser.select("hero.png");
+  EXPECT_TRUE(chooser.choose()->isEnabled());
+  EXPECT_FALSE(chooser.get("PctrUgol")->isVisible());
+  emit chooser.files()->itemDoubleClicked(chooser.files()->currentItem());
+  ASSERT_TRUE(dialog.chosen());
+  EXPECT_EQ(dialog.chosen()->name, "hero.png");
+  EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(NewGame, AMissingFolderListsNothing) {
-  state.settings.appFolder = appFolder + "nowhere/";
-  state.settings.dialogArg = 2;
-  frmSelect chooser(state, messages, *window, {}, window.get());
-  EXPECT_EQ(chooser.File1->count(), 0);
-  EXPECT_FALSE(chooser.kOK->isEnabled());
-  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Выбор стенки"));
+  PictureChooser dialog(PictureKind::Door, appFolder + "nowhere/", messages, window.get());
+  const Chooser chooser{dialog};
+  EXPECT_EQ(chooser.files()->count(), 0);
+  EXPECT_FALSE(chooser.choose()->isEnabled());
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор стенки"));
 }
 
 TEST_F(NewGame, PicturesTooLargeToDecodeOrNotPicturesFailToLoad) {

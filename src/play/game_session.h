@@ -1,0 +1,101 @@
+// The game's rules in one place: the maze in play, the hero's walk, the clock of a timed game
+// and where the game stands. The main window turns Qt events into these commands and shows
+// what they return; it holds no rule of its own.
+#pragma once
+
+#include "core/maze.h"
+#include "play/end_message.h"
+#include "play/hero_walk.h"
+#include "view/field_geometry.h"
+#include "view/scroll_layout.h"
+#include "windows/new_game_request.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kvarnel {
+
+// NoMaze: start-up, nothing to walk in. Ready: the field takes clicks. Walking: the step timer
+// moves the hero. WonWaiting: the hero is in the exit room, the victory delay runs. Won and
+// TimeUp: the game has ended and the end window has been asked for, once; only the next maze
+// leaves them. A walk that was running when the time ran out goes on in TimeUp to its end.
+enum class Phase { NoMaze, Ready, Walking, WonWaiting, Won, TimeUp };
+
+struct Walk {
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  std::int32_t stepsLeft = 0; // half-room steps still to go
+};
+
+struct TimedGame {
+  std::optional<TimeLimit> limit; // none: the game is untimed
+  std::int32_t secondsLeft = 0;
+  float barPerSecond = 0.0f; // the time bar's pixels per second, from the layout
+};
+
+// What the window must do after a command. The rest (which timers run, whether the field takes
+// clicks, whether saving is allowed) it reads from the session whenever it likes.
+struct SessionChanges {
+  bool redraw = false;        // paint the field anew, fit its scroll bars (back at 0), put the hero box
+  bool layOut = false;        // lay the client area out again: the time bar comes or goes
+  bool restartTimers = false; // a new game: every timer starts afresh
+  bool heroMoved = false;     // the hero box moves to view().heroX, heroY
+  bool walkEnded = false;     // the field takes the focus
+  std::optional<ViewScroll> scrollTo;
+  std::optional<std::int32_t> timeBarRed; // paint the time bar red up to here, green beyond
+  bool timeRanOut = false;                // the time bar turns red all over
+  std::optional<GameEnd> showEnd;         // show the end window
+};
+
+class GameSession {
+public:
+  // A new maze for "Старт!" made from seedText, drawn with the given geometry. A size the game
+  // cannot make (the dialog refuses it first) changes nothing.
+  SessionChanges startNewMaze(const NewGameRequest& request, const std::string& seedText,
+                              const FieldGeometry& geometry);
+  // A maze read from a file: played untimed, with the hero where the file put him.
+  SessionChanges openMaze(Maze maze, const FieldGeometry& geometry);
+  // Other pictures: the maze on show, if any, is drawn again with the hero in his place.
+  SessionChanges changePictures(const FieldGeometry& geometry);
+  // The client area was laid out: the extents of the field in view, the time bar's scale.
+  void takeLayout(const WindowLayout& layout);
+
+  // A button went down on the field, and came up at `at`.
+  void press();
+  SessionChanges release(FieldPoint at);
+  // One tick of the step timer: the hero's box moves half a room; bars are the view's scroll
+  // bars as they stand.
+  SessionChanges stepTick(const ViewScroll& bars);
+  // One second of the game clock.
+  SessionChanges clockTick();
+  // The victory delay's one tick, a second after the hero reached the exit room.
+  SessionChanges victoryTick();
+
+  const Maze& maze() const { return maze_; }
+  const FieldView& view() const { return view_; }
+  const TimedGame& timedGame() const { return timed_; }
+  Phase phase() const { return phase_; }
+  bool mazeShown() const { return phase_ != Phase::NoMaze; }
+  bool fieldTakesClicks() const { return phase_ == Phase::Ready; }
+  bool stepTimerRuns() const;
+  bool clockRuns() const;
+  bool victoryDelayRuns() const { return phase_ == Phase::WonWaiting; }
+  // "Сохранить" and "Сохранить как...": allowed in an untimed new game until it is won; an
+  // opened maze leaves them as they were.
+  bool savingAllowed() const { return savingAllowed_; }
+
+private:
+  SessionChanges beginPlay(const FieldGeometry& geometry);
+  void placeHeroBox();
+
+  Maze maze_;
+  Walk walk_;
+  FieldView view_;
+  TimedGame timed_;
+  Phase phase_ = Phase::NoMaze;
+  bool pressed_ = false; // a button went down on the field since the last release handled
+  bool savingAllowed_ = false;
+};
+
+} // namespace kvarnel
