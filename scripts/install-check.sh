@@ -6,7 +6,7 @@
 #   scripts/install-check.sh   builds in build-release/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh desktop-file-utils appstream dpkg-dev file
+bash scripts/install-deps.sh desktop-file-utils appstream dpkg-dev file man-db
 
 dir=build-release
 app=io.github.kvarnel.Kvarnel
