@@ -18,7 +18,7 @@ fi
 bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
 targets=(maze_file options_file seed)
-cmake -S . -B build-fuzz -G Ninja -DKVARNEL_FUZZ=ON -DKVARNEL_BENCH=OFF \
+cmake -S . -B build-fuzz -G Ninja -DKVARNEL_WERROR=ON -DKVARNEL_FUZZ=ON -DKVARNEL_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14
 cmake --build build-fuzz -j2 --target "${targets[@]/%/_fuzzer}"
 

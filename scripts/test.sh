@@ -18,6 +18,6 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-cmake -S . -B "$dir" -G Ninja "${flags[@]}"
+cmake -S . -B "$dir" -G Ninja -DKVARNEL_WERROR=ON "${flags[@]}"
 cmake --build "$dir"
 ctest --test-dir "$dir" --output-on-failure -j 2

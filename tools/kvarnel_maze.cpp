@@ -2,6 +2,7 @@
 #include "maze_tool.h"
 
 #include "core/system_clock.h"
+#include "files/game_data_folder.h"
 
 #include <QGuiApplication>
 
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(onlySeriousMessages);
     app.emplace(qtArgc, argv);
-    programFolder = QCoreApplication::applicationDirPath().toStdString();
+    programFolder = kvarnel::gameDataFolder(QCoreApplication::applicationDirPath().toStdString());
   }
 
   kvarnel::SystemClock clock;

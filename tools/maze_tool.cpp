@@ -32,8 +32,9 @@ constexpr const char* usage = R"(Usage:
       Reads FILE as the game does and draws its playing field as the game shows it: the
       walls, the door in the bottom-right room and the hero in the room where it stands.
       NAME is a picture's file name in the folder "Герои", "Стенки" or "Двери" beside
-      this program; without it the first file of the folder by name is taken. Pictures
-      must be square, at least 32 pixels a side for a hero and a door and 16 for a wall.
+      this program, or in ../share/kvarnel from it when the game is installed; without
+      it the first file of the folder by name is taken. Pictures must be square, at least
+      32 pixels a side for a hero and a door and 16 for a wall.
       The picture kind written follows OUT's ending (PNG when there is none, and on
       standard output). A field above 16384 pixels a side or 256 MB (4 bytes a pixel)
       is refused.

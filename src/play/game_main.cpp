@@ -15,6 +15,7 @@ namespace kvarnel {
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   installFontSubstitutions();
 
   const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the game as a packager would (Release, warnings as errors here), installs it into a
+# temporary prefix and checks what was installed: the desktop entry and the AppStream metadata
+# pass their validators, the installed kvarnel-maze draws a maze with the installed pictures,
+# and the .deb that CPack makes names the Qt 6 libraries in Depends.
+#   scripts/install-check.sh   builds in build-release/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh desktop-file-utils appstream dpkg-dev file man-db
+
+dir=build-release
+app=io.github.kvarnel.Kvarnel
+# Only the programs are built: they bring the pictures and icons with them, and neither
+# cmake --install nor cpack builds anything more.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVARNEL_WERROR=ON -DKVARNEL_BENCH=OFF
+cmake --build "$dir" -j2 --target kvarnel kvarnel-maze
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+cmake --install "$dir" --prefix "$prefix" >/dev/null
+
+desktop-file-validate "$prefix/share/applications/$app.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
+for size in 16 32 48 64 128 256; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$app.png"
+  file -b "$icon" | grep -q "PNG image data, $size x $size" || { echo "bad icon: $icon" >&2; exit 1; }
+done
+test -f "$prefix/share/icons/hicolor/scalable/apps/$app.svg"
+for page in man6/kvarnel.6 man1/kvarnel-maze.1; do
+  test -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/$page" 2>&1 >/dev/null)"
+done
+
+# Nothing of the build folder beside the installed tool: it must find share/kvarnel itself.
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+test ! -e "$prefix/bin/Герои"
+"$prefix/bin/kvarnel-maze" generate 5 4 --seed-text ' 45296.17' -o "$work/maze.lbr"
+"$prefix/bin/kvarnel-maze" render "$work/maze.lbr" -o "$work/maze.png" \
+  --hero Робот.png --wall Кирпич.png --door Дверь.png
+# Five rooms of the 32-pixel hero store and 16-pixel walls across, four down.
+file -b "$work/maze.png" | grep -q "PNG image data, $((5 * 48 + 16)) x $((4 * 48 + 16))"
+
+(cd "$dir" && cpack -G DEB >/dev/null)
+deb="$dir/kvarnel_$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")_$(dpkg --print-architecture).deb"
+echo "$deb: Section $(dpkg-deb -f "$deb" Section)"
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+  [[ "$depends" == *"$lib "* ]] || { echo "the package does not depend on $lib" >&2; exit 1; }
+done
+test "$(dpkg-deb -f "$deb" Section)" = games
+dpkg-deb -c "$deb" >"$work/contents"
+grep -q "./usr/share/kvarnel/Герои/Робот.png" "$work/contents"
+echo "the installed game checks out"
