@@ -87,16 +87,17 @@ MazeFileResult parseMazeFile(std::string_view bytes, Maze& maze) {
       heroCol < 0 || heroCol >= width || heroRow < 0 || heroRow >= height)
     return MazeFileResult::NotMazeFile;
 
-  // The grid line is read leniently: cells past its end are walls, non-digits are walls.
+  // A grid line shorter than its grid is a file cut short: its missing cells would read as
+  // walls and could shut the door off. Past the grid's end, and among the digits, the reader
+  // stays lenient: extra characters are ignored and non-digits are walls.
   const std::string_view gridText = nextLine(rest).value_or(std::string_view{});
   std::vector<std::uint8_t> grid(static_cast<std::size_t>(gridMaxX + 1) *
                                      static_cast<std::size_t>(gridMaxY + 1),
                                  cellWall);
-  const std::size_t given = std::min(grid.size(), gridText.size());
-  for (std::size_t k = 0; k < given; ++k) {
+  if (gridText.size() < grid.size()) return MazeFileResult::NotMazeFile;
+  for (std::size_t k = 0; k < grid.size(); ++k) {
     const char c = gridText[k];
-    grid[k] = c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0')
-                                     : std::uint8_t{cellWall};
+    grid[k] = c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : std::uint8_t{cellWall};
   }
 
   maze.mazeWidth = width;

@@ -15,7 +15,8 @@ std::string composeMazeFile(const Maze& maze);
 
 // Parses a file's bytes into maze; on any result but Ok, maze is unchanged. Refuses files whose
 // numbers the game could not have written: sizes it cannot make, grid bounds that are not
-// twice the sizes, a hero outside the maze, a missing or non-numeric number line.
+// twice the sizes, a hero outside the maze, a missing or non-numeric number line, a grid line
+// shorter than the grid.
 MazeFileResult parseMazeFile(std::string_view bytes, Maze& maze);
 
 // Writes through a temporary file beside the target, renamed over it only when complete.

@@ -42,6 +42,13 @@ TEST(MazeTool, ReadWritesTheFileBackOrReportsTheGamesMessage) {
   EXPECT_EQ(run({"read", file, "-o", copy}).code, 0);
   EXPECT_TRUE(std::filesystem::exists(copy));
 
+  // A file cut short in its grid line is no maze file.
+  const std::string bytes = back.out;
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() - 10);
+  const ToolRun cut = run({"read", file});
+  EXPECT_EQ(cut.code, 1);
+  EXPECT_EQ(cut.err, "Файл \"" + file + "\" не подходит к программе.\n");
+
   const ToolRun missing = run({"read", (dir / "none.lbr").string()});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.err, "Файл \"" + (dir / "none.lbr").string() + "\" не найден.\n");
