@@ -5,6 +5,7 @@
 #include "play/main_window.h"
 #include "play/start_up.h"
 #include "windows/design.h"
+#include "windows/embedded_pictures.h"
 #include "windows/modal_runner.h"
 #include "windows/qt_platform.h"
 
@@ -16,6 +17,7 @@ namespace kvarnel {
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
+  QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
 
   const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());

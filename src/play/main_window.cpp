@@ -40,7 +40,7 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
     : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
-  setWindowIcon(windowIcon());
+  setWindowIcon(gameIcon());
   files_.dialogFolder = folders_.data;
   createControls();
   createTimers();

@@ -22,7 +22,11 @@ QPixmap render(const QString& resource, int width, int height) {
 
 QPixmap titlePicture() { return render(QStringLiteral(":/window/title.svg"), 300, 400); }
 
-QIcon windowIcon() { return QIcon(render(QStringLiteral(":/window/icon.svg"), 32, 32)); }
+QIcon gameIcon() {
+  QIcon icon;
+  for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(render(QStringLiteral(":/window/icon.svg"), side, side));
+  return icon;
+}
 
 QPixmap aboutLogo() { return render(QStringLiteral(":/window/logo.svg"), 71, 126); }
 

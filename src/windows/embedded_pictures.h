@@ -7,7 +7,7 @@
 namespace kvarnel {
 
 QPixmap titlePicture(); // 300 x 400
-QIcon windowIcon();     // 32 x 32
+QIcon gameIcon();       // drawn at 16 to 256 pixels
 QPixmap aboutLogo();    // 71 x 126
 
 } // namespace kvarnel

@@ -3,6 +3,7 @@
 #include "play/start_up.h"
 #include "support/game_fixture.h"
 #include "view/picture_box.h"
+#include "windows/embedded_pictures.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,6 +33,7 @@ QColor pixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().
 
 TEST_F(MainWindowTest, ComesUpAsDesigned) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель"));
+  EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), gameIcon().pixmap(32).toImage());
   EXPECT_EQ(control("client")->size(), QSize(632, 409));
   EXPECT_FALSE(field()->isEnabled());
   EXPECT_TRUE(field()->isVisible());
