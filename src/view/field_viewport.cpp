@@ -4,6 +4,7 @@
 #include "view/background.h"
 #include "view/field_painter.h"
 #include "view/field_widget.h"
+#include "view/picture_label.h"
 #include "view/scroll_bars.h"
 
 #include <QEvent>
@@ -18,7 +19,7 @@ FieldViewport::FieldViewport(QWidget* parent) : QWidget(parent) {
   field_->setObjectName(QStringLiteral("picPole"));
   field_->setEnabled(false);
 
-  heroBox_ = new QLabel(field_);
+  heroBox_ = new PictureLabel(field_);
   heroBox_->setObjectName(QStringLiteral("picGeroy"));
   heroBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setBackground(heroBox_, Qt::white);

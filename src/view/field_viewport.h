@@ -9,12 +9,12 @@
 
 #include <QWidget>
 
-class QLabel;
 class QScrollBar;
 
 namespace kvarnel {
 
 class FieldWidget;
+class PictureLabel;
 
 class FieldViewport : public QWidget {
 public:
@@ -44,7 +44,7 @@ private:
   void fitScrollBars();
 
   FieldWidget* field_ = nullptr;
-  QLabel* heroBox_ = nullptr;
+  PictureLabel* heroBox_ = nullptr;
   QScrollBar* verticalBar_ = nullptr;
   QScrollBar* horizontalBar_ = nullptr;
   QWidget* scrollCorner_ = nullptr;

@@ -2,6 +2,7 @@
 #include "windows/new_game_dialog.h"
 
 #include "view/game_pictures.h"
+#include "view/picture_label.h"
 #include "windows/design.h"
 #include "windows/modal_runner.h"
 #include "windows/picture_chooser.h"
@@ -29,7 +30,9 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 }
 
 QLabel* preview(QWidget* parent, const char* name, const QRect& at) {
-  auto* box = label(parent, name, QString(), at);
+  auto* box = new PictureLabel(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(at);
   box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setBackground(box, Qt::white);
@@ -53,6 +56,7 @@ QComboBox* timeEntry(QWidget* parent, const char* name, const QRect& at, const Q
   box->setInsertPolicy(QComboBox::NoInsert);
   box->addItems(items);
   box->setCurrentIndex(-1);
+  box->setCompleter(nullptr); // what the player types stays as typed; the list is only picked from
   box->setFont(designFont(serif, 14.25, false));
   box->setEnabled(false);
   return box;
@@ -125,7 +129,9 @@ void NewGameDialog::createControls() {
   connect(startButton, &QPushButton::clicked, this, &NewGameDialog::start);
   connect(cancelButton, &QPushButton::clicked, this, &NewGameDialog::reject);
 
-  for (QLineEdit* entry : {widthEntry_, heightEntry_, minutesEntry_->lineEdit(), secondsEntry_->lineEdit()})
+  // A combo box hands the keys it receives straight to its line edit, past any filter there.
+  for (QWidget* entry : std::initializer_list<QWidget*>{widthEntry_, heightEntry_, minutesEntry_, secondsEntry_,
+                                                        minutesEntry_->lineEdit(), secondsEntry_->lineEdit()})
     entry->installEventFilter(this);
 
   QWidget* order[] = {widthEntry_,   heightEntry_,  chooseButtons[0], chooseButtons[1], timedBox_,

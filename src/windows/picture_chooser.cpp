@@ -32,7 +32,7 @@ QString chooserCaption(PictureKind kind) {
 PictureChooser::PictureChooser(PictureKind kind, std::string dataFolder, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), kind_(kind), dataFolder_(std::move(dataFolder)), messages_(messages) {
   setObjectName(QStringLiteral("frmSelect"));
-  setWindowTitle(QStringLiteral("Выбор стенки"));
+  setWindowTitle(chooserCaption(kind_));
   setFont(designFont(sansSerif, 12, true));
   setBackground(this, QColor(192, 192, 192));
   createControls();
@@ -105,7 +105,6 @@ void PictureChooser::listPictures() {
 }
 
 void PictureChooser::previewSelected() {
-  setWindowTitle(chooserCaption(kind_));
   const QListWidgetItem* item = files_->currentItem();
   const std::optional<QImage> picture =
       item ? readPicture(picturePath(dataFolder_, kind_, item->text().toStdString())) : std::nullopt;

@@ -77,6 +77,8 @@ TEST_F(Play, AClickInTheHerosRowWalksToTheRoomAskedFor) {
   EXPECT_EQ(maze().heroCol, 3) << "the hero's room changes at once";
   EXPECT_FALSE(field()->isEnabled());
   EXPECT_TRUE(timer("tmrStep")->isActive());
+  // Locked, the hero keeps his own colours.
+  EXPECT_EQ(heroBox()->grab().toImage().pixelColor(16, 16), QColor(Qt::blue));
   EXPECT_EQ(finishWalk(), 6);
   EXPECT_EQ(heroBox()->pos(), restOf(3, 0));
   EXPECT_TRUE(field()->isEnabled());

@@ -126,6 +126,15 @@ TEST_F(NewGame, FieldsTakeOnlyDigits) {
     d.seconds()->lineEdit()->clear();
     QTest::keyClicks(d.seconds()->lineEdit(), QStringLiteral("x4y5"));
     EXPECT_EQ(d.seconds()->currentText(), QStringLiteral("45"));
+    // Typed into the lists as a player does: no key slips past the filter, nothing completes.
+    for (QComboBox* entry : {d.minutes(), d.seconds()}) {
+      entry->setFocus();
+      entry->clearEditText();
+      QTest::keyClicks(entry, QStringLiteral("x3"));
+      EXPECT_EQ(entry->currentText(), QStringLiteral("3")) << entry->objectName().toStdString();
+      QTest::keyClick(entry, Qt::Key_Return);
+      EXPECT_EQ(entry->currentText(), QStringLiteral("3")) << entry->objectName().toStdString();
+    }
   });
 }
 
@@ -226,7 +235,9 @@ TEST_F(NewGame, CancelUnloadsTheDialogAndStoresNothing) {
   EXPECT_EQ(window->options().mazeWidth, 4);
   newGameDialog([](const Dialog& d) {
     EXPECT_EQ(d.width()->text(), QStringLiteral("4")) << "loaded afresh";
-    EXPECT_FALSE(d.preview("picGeroy")->pixmap().isNull()) << "the remembered hero is previewed";
+    EXPECT_FALSE(d.preview("picGeroy")->isEnabled());
+    EXPECT_EQ(d.preview("picGeroy")->grab().toImage().pixelColor(10, 10), QColor(Qt::blue))
+        << "the remembered hero is previewed in his own colours";
     d.d.close();
   });
   newGameDialog([](const Dialog& d) { EXPECT_EQ(d.width()->text(), QStringLiteral("4")); });
@@ -367,7 +378,7 @@ TEST_F(NewGame, AMissingFolderListsNothing) {
   const Chooser chooser{dialog};
   EXPECT_EQ(chooser.files()->count(), 0);
   EXPECT_FALSE(chooser.choose()->isEnabled());
-  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор стенки"));
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор двери"));
 }
 
 TEST_F(NewGame, PicturesTooLargeToDecodeOrNotPicturesFailToLoad) {
