@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 
 namespace kvarnel {
 
@@ -19,6 +20,8 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
+  QTranslator qtTexts;
+  installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
 
   const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());
 

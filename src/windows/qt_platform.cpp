@@ -3,10 +3,13 @@
 
 #include "windows/modal_runner.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 namespace kvarnel {
@@ -41,6 +44,13 @@ std::optional<std::string> QtFileDialogs::ask(bool save, const FileDialogRequest
   if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst().toStdString();
+}
+
+bool installQtTranslation(QTranslator& translator) {
+  if (!translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
+  return QCoreApplication::installTranslator(&translator);
 }
 
 bool QtDocumentOpener::open(const std::string& pathOrAddress) {

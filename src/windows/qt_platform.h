@@ -3,6 +3,7 @@
 
 #include "core/platform.h"
 
+class QTranslator;
 class QWidget;
 
 namespace kvarnel {
@@ -31,6 +32,10 @@ private:
   std::optional<std::string> ask(bool save, const FileDialogRequest& request);
   QWidget* owner_;
 };
+
+// Loads Qt's own Russian texts (file dialogs, the Yes and No of a question) into translator and
+// installs it; false, changing nothing, when Qt's translations are not installed.
+bool installQtTranslation(QTranslator& translator);
 
 class QtDocumentOpener : public DocumentOpener {
 public:
