@@ -46,6 +46,18 @@ AtomicWriteResult writeInPlace(const std::string& path, std::string_view bytes) 
   return ok ? AtomicWriteResult::Ok : AtomicWriteResult::Failed;
 }
 
+// A regular file in a folder that takes no new file (read-only, or on a file system that refuses
+// new names) can still be written where it is, as before temporaries: its old content is lost
+// should the write fail, but a failed or short write is still reported as a failure. A link
+// put in its place since it was looked at is not followed.
+AtomicWriteResult rewriteInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return failure(errno);
+  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  return ok ? AtomicWriteResult::Ok : AtomicWriteResult::Failed;
+}
+
 // A new file beside the target, created with the rights a plain new file would get. Its name
 // shows which file it belongs to, should a crash leave it behind.
 int createTemporary(const fs::path& folder, const fs::path& target, std::string& temp) {
@@ -92,11 +104,13 @@ AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view 
   if (target.filename().empty() || ::stat(folder.c_str(), &folderInfo) != 0 ||
       !S_ISDIR(folderInfo.st_mode))
     return AtomicWriteResult::Failed;
-  if (!writable(folder.string(), folderInfo)) return AtomicWriteResult::AccessDenied;
+  const bool rewritable = exists && S_ISREG(old.st_mode);
+  if (!writable(folder.string(), folderInfo))
+    return rewritable ? rewriteInPlace(targetName, bytes) : AtomicWriteResult::AccessDenied;
 
   std::string temp;
   const int fd = createTemporary(folder, target, temp);
-  if (fd < 0) return failure(errno);
+  if (fd < 0) return rewritable ? rewriteInPlace(targetName, bytes) : failure(errno);
 
   bool ok = true;
   if (exists) {

@@ -24,7 +24,8 @@ enum class TargetKind {
 };
 
 // The old file, if any, stays untouched unless the new content was written completely.
-// A replaced file keeps its rights (and, for the superuser, its owner).
+// A replaced file keeps its rights (and, for the superuser, its owner). Only where no file can
+// be made beside it (a read-only folder) is a writable regular file written in place.
 AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
                                       TargetKind kind = TargetKind::ChosenFile);
 

@@ -191,8 +191,12 @@ TEST_F(MazeFileTest, WriteFailuresKeepTheOldFile) {
   fs::create_directory(path("dir.lbr"));
   EXPECT_EQ(writeMazeFile(maze, path("dir.lbr")), MazeFileResult::WriteProtected);
   fs::create_directory(path("locked"));
+  put(path("locked/old.lbr"), "old");
   fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_EQ(writeMazeFile(maze, path("locked/m.lbr")), MazeFileResult::WriteProtected);
+  // A writable file in such a folder is written where it is.
+  EXPECT_EQ(writeMazeFile(maze, path("locked/old.lbr")), MazeFileResult::Ok);
+  EXPECT_EQ(get(path("locked/old.lbr")), composeMazeFile(maze));
   // A missing folder.
   EXPECT_EQ(writeMazeFile(maze, path("missing/m.lbr")), MazeFileResult::CannotSave);
   // Nothing is left behind but what was there.

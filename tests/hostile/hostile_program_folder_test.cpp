@@ -58,7 +58,7 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
     const char* why;
     std::function<void()> make;
     bool optionsRead; // the stored options come up; otherwise the defaults do
-    std::function<bool()> keptAsItWas;
+    std::function<bool()> asExpectedAfterwards;
   } rows[] = {
       {"a folder named Options.ini",
        [&] {
@@ -74,12 +74,12 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
          fs::permissions(options, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
        },
        true, [&] { return readBytes(options) == storedOptions; }},
-      {"a read-only program folder",
+      {"a read-only program folder: Options.ini is written where it is",
        [&] {
          storeOptions();
          fs::permissions(folderPath(), fs::perms::owner_read | fs::perms::owner_exec);
        },
-       true, [&] { return readBytes(options) == storedOptions; }},
+       true, [&] { return readBytes(options).substr(0, 6) == " 12 \r\n"; }},
   };
   for (const auto& row : rows) {
     empty();
@@ -104,7 +104,7 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
     EXPECT_TRUE(window->close()) << row.why;
     EXPECT_EQ(closed.count(), 1) << row.why;
     EXPECT_TRUE(messages.shown.empty()) << row.why;
-    EXPECT_TRUE(row.keptAsItWas()) << row.why;
+    EXPECT_TRUE(row.asExpectedAfterwards()) << row.why;
     EXPECT_EQ(listing(folderPath()), before) << row.why << ": nothing left behind";
   }
 }
