@@ -16,17 +16,13 @@ SessionChanges GameSession::startNewMaze(const NewGameRequest& request, const st
   timed_.limit = request.limit;
   if (request.limit) timed_.secondsLeft = request.limit->totalSeconds();
   savingAllowed_ = !request.limit;
-  SessionChanges changes = beginPlay(geometry);
-  changes.layOut = request.limit.has_value();
-  return changes;
+  return beginPlay(geometry);
 }
 
 SessionChanges GameSession::openMaze(Maze maze, const FieldGeometry& geometry) {
   maze_ = std::move(maze);
   timed_.limit.reset();
-  SessionChanges changes = beginPlay(geometry);
-  changes.layOut = true;
-  return changes;
+  return beginPlay(geometry);
 }
 
 SessionChanges GameSession::beginPlay(const FieldGeometry& geometry) {
@@ -35,9 +31,12 @@ SessionChanges GameSession::beginPlay(const FieldGeometry& geometry) {
   walk_ = {};
   view_.geometry = geometry;
   placeHeroBox();
+  // The layout runs for every maze shown: it sets the view's extents and shows the time bar
+  // in a timed game only.
   SessionChanges changes;
   changes.redraw = true;
-  changes.restartTimers = true;
+  changes.layOut = true;
+  changes.newGame = true;
   return changes;
 }
 

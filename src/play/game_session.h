@@ -39,7 +39,7 @@ struct TimedGame {
 struct SessionChanges {
   bool redraw = false;        // paint the field anew, fit its scroll bars (back at 0), put the hero box
   bool layOut = false;        // lay the client area out again: the time bar comes or goes
-  bool restartTimers = false; // a new game: every timer starts afresh
+  bool newGame = false;       // every timer starts afresh, the time bar is all green
   bool heroMoved = false;     // the hero box moves to view().heroX, heroY
   bool walkEnded = false;     // the field takes the focus
   std::optional<ViewScroll> scrollTo;

@@ -79,6 +79,19 @@ std::optional<WalkPlan> walkForClick(const Maze& maze, const FieldView& view, Fi
   return plan;
 }
 
+namespace {
+
+// Scrolls one bar so that [start, start + size) is in view whole, as little as it takes.
+void keepInView(ScrollBarState& bar, std::int64_t start, std::int64_t size) {
+  if (!bar.visible || bar.page <= 0) return;
+  std::int64_t value = bar.value;
+  if (start + size > value + bar.page) value = start + size - bar.page;
+  if (start < value) value = start;
+  bar.value = clampToBar(value, bar.maximum);
+}
+
+} // namespace
+
 ViewScroll followHero(const FieldView& view, std::int32_t dx, std::int32_t dy, ViewScroll bars) {
   const std::int64_t s = view.geometry.cellStep;
   const std::int64_t heroX = view.heroX;
@@ -103,6 +116,9 @@ ViewScroll followHero(const FieldView& view, std::int32_t dx, std::int32_t dy, V
       h.value = clampToBar(h.value - 3 * s, h.maximum);
     }
   }
+  // Rooms larger than the view's margins can jump out of sight: then just far enough.
+  keepInView(v, heroY, heroSize);
+  keepInView(h, heroX, heroSize);
   return bars;
 }
 

@@ -34,8 +34,9 @@ std::optional<WalkPlan> walkForClick(const Maze& maze, const FieldView& view, Fi
 std::int64_t roomsOpen(const Maze& maze, std::int64_t asked, std::int32_t dx, std::int32_t dy);
 
 // Scrolls the view after a walk in direction (dx, dy) so that the hero keeps two rooms of room
-// below or above him and three to his right or left, jumping by as much; values stay within
-// [0, maximum].
+// below or above him and three to his right or left, jumping by as much. Where such a jump
+// would leave part of his room out of view (rooms larger than the view allows for), the bar
+// scrolls just far enough to show it whole. Values stay within [0, maximum].
 ViewScroll followHero(const FieldView& view, std::int32_t dx, std::int32_t dy, ViewScroll bars);
 
 } // namespace kvarnel

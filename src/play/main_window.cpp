@@ -42,6 +42,10 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
   setWindowTitle(caption);
   setWindowIcon(gameIcon());
   files_.dialogFolder = folders_.data;
+  // The pictures of the last run, so that a maze opened before any new game is drawn with them.
+  // One that does not load stays missing, silently; its name stays for the new-game dialog.
+  for (PictureKind kind : pictureKinds)
+    pictures_[kind] = loadPicture(folders_.data, kind, rememberedPicture(options_, kind)).picture;
   createControls();
   createTimers();
   createMenu();
@@ -63,6 +67,8 @@ void MainWindow::createControls() {
   timeBar_ = new PictureBox(client_);
   timeBar_->setObjectName(QStringLiteral("picTime"));
   timeBar_->setGeometry(twipsRect(0, 1020, 7500, 285));
+  timeBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  timeBar_->setLineWidth(boxFrameWidth);
   timeBar_->setBackgroundColour(qtColour(colourGreen));
   timeBar_->setEnabled(false);
   timeBar_->hide();
@@ -159,19 +165,33 @@ void MainWindow::newGameCommand() {
   startNewMaze(*request);
 }
 
-void MainWindow::choosePictureCommand(PictureKind kind) {
+std::optional<Picture> MainWindow::choosePicture(PictureKind kind) {
   PictureChooser chooser(kind, folders_.data, services_.messages, this);
   modals_.run(chooser);
   chooser.updateRememberedName(rememberedPicture(options_, kind));
-  if (!chooser.chosen()) return;
-  GamePictures pictures = pictures_;
-  pictures[kind] = chooser.chosen();
-  usePictures(std::move(pictures));
+  return chooser.chosen();
 }
 
+void MainWindow::choosePictureCommand(PictureKind kind) {
+  if (std::optional<Picture> chosen = choosePicture(kind)) {
+    GamePictures pictures = pictures_;
+    pictures[kind] = std::move(chosen);
+    usePictures(std::move(pictures));
+  }
+}
+
+// A maze is opened only with all three pictures: the chooser asks for each one missing, as
+// "Старт!" does, and a cancelled chooser leaves the maze unopened.
 void MainWindow::openMazeCommand() {
-  if (std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_))
-    playOpenedMaze(std::move(opened->maze), opened->path);
+  std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_);
+  if (!opened) return;
+  for (PictureKind kind : pictureKinds) {
+    if (pictures_[kind]) continue;
+    std::optional<Picture> chosen = choosePicture(kind);
+    if (!chosen) return;
+    pictures_[kind] = std::move(chosen);
+  }
+  playOpenedMaze(std::move(opened->maze), opened->path);
 }
 
 void MainWindow::saveCommand(bool saveAs) {
@@ -191,7 +211,10 @@ void MainWindow::aboutCommand() {
 void MainWindow::showChanges(const SessionChanges& changes) {
   if (changes.redraw) viewport_->showMaze(session_.maze(), session_.view(), pictures_);
   if (changes.layOut) layOutClientArea();
-  if (changes.restartTimers) stopTimers();
+  if (changes.newGame) {
+    stopTimers();
+    timeBar_->setBackgroundColour(qtColour(colourGreen));
+  }
   if (changes.heroMoved) viewport_->moveHero(session_.view().heroX, session_.view().heroY);
   if (changes.scrollTo) viewport_->scrollTo(*changes.scrollTo);
   if (changes.timeBarRed) {

@@ -58,6 +58,7 @@ private:
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {});
 
   void newGameCommand();
+  std::optional<Picture> choosePicture(PictureKind kind);
   void choosePictureCommand(PictureKind kind);
   void openMazeCommand();
   void saveCommand(bool saveAs);

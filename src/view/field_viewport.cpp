@@ -8,66 +8,80 @@
 #include "view/scroll_bars.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QScrollBar>
 
-namespace kvarnel {
+#include <algorithm>
+#include <limits>
 
-FieldViewport::FieldViewport(QWidget* parent) : QWidget(parent) {
+namespace kvarnel {
+namespace {
+
+int clampToInt(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, 0, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+FieldViewport::FieldViewport(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(boxFrameWidth);
   setBackground(this, QColor(224, 224, 224));
-  field_ = new FieldWidget(this);
+  inside_ = new QWidget(this);
+
+  field_ = new FieldWidget(inside_);
   field_->setObjectName(QStringLiteral("picPole"));
   field_->setEnabled(false);
 
   heroBox_ = new PictureLabel(field_);
   heroBox_->setObjectName(QStringLiteral("picGeroy"));
-  heroBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setBackground(heroBox_, Qt::white);
   heroBox_->setFocusPolicy(Qt::NoFocus); // the hero box passes the focus on to the field
   heroBox_->installEventFilter(this);     // and takes no clicks: they must not reach the field
   heroBox_->hide();
 
-  verticalBar_ = new QScrollBar(Qt::Vertical, this);
+  verticalBar_ = new QScrollBar(Qt::Vertical, inside_);
   verticalBar_->setObjectName(QStringLiteral("VScroll1"));
-  horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
+  horizontalBar_ = new QScrollBar(Qt::Horizontal, inside_);
   horizontalBar_->setObjectName(QStringLiteral("HScroll1"));
   for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
     bar->setFocusPolicy(Qt::NoFocus); // the bars never keep the focus
     bar->setCursor(Qt::ArrowCursor);
     bar->hide();
+    // The field follows the bars, also while a bar is dragged.
+    connect(bar, &QScrollBar::valueChanged, this, &FieldViewport::followBars);
+    connect(bar, &QScrollBar::sliderMoved, this, &FieldViewport::followBars);
   }
-  // The field follows the bars, also while a bar is dragged.
-  auto followH = [this](int value) { field_->move(-value, field_->y()); };
-  auto followV = [this](int value) { field_->move(field_->x(), -value); };
-  connect(horizontalBar_, &QScrollBar::valueChanged, this, followH);
-  connect(horizontalBar_, &QScrollBar::sliderMoved, this, followH);
-  connect(verticalBar_, &QScrollBar::valueChanged, this, followV);
-  connect(verticalBar_, &QScrollBar::sliderMoved, this, followV);
 
-  scrollCorner_ = new QWidget(this);
+  scrollCorner_ = new QWidget(inside_);
   scrollCorner_->setObjectName(QStringLiteral("PctrUgol"));
   setBackground(scrollCorner_, QColor(224, 224, 224));
   scrollCorner_->hide();
 }
 
 void FieldViewport::showTitle(const QPixmap& title) {
-  field_->setGeometry(QRect(QPoint(0, 0), title.size()));
+  titleSize_ = title.size();
+  fieldRect_ = {0, 0, title.width(), title.height()};
   field_->showTitle(title);
+  fitScrollBars();
 }
 
 void FieldViewport::showMaze(const Maze& maze, const FieldView& view, const GamePictures& pictures) {
   const FieldGeometry& g = view.geometry;
-  heroBox_->setGeometry(view.heroX, view.heroY, g.heroSize, g.heroSize);
+  mazeShown_ = true;
+  fieldRect_ = fieldRectOf(maze, g);
+  heroBox_->resize(g.heroSize, g.heroSize);
   heroBox_->setPixmap(heroBoxPicture(g, pictures.pixmap(PictureKind::Hero)));
-  const PixelRect field = fieldRectOf(maze, g);
-  field_->setGeometry(0, 0, static_cast<int>(field.width), static_cast<int>(field.height));
   field_->showMaze(maze, g, pictures.pixmap(PictureKind::Wall), pictures.pixmap(PictureKind::Door));
   field_->show();
   heroBox_->show();
+  moveHero(view.heroX, view.heroY);
   fitScrollBars();
 }
 
-void FieldViewport::moveHero(std::int32_t x, std::int32_t y) { heroBox_->move(x, y); }
+void FieldViewport::moveHero(std::int32_t x, std::int32_t y) {
+  heroAt_ = {x, y};
+  heroBox_->move(heroAt_ - field_->origin());
+}
 
 void FieldViewport::setTakesClicks(bool takes) {
   field_->setEnabled(takes);
@@ -75,17 +89,33 @@ void FieldViewport::setTakesClicks(bool takes) {
 }
 
 void FieldViewport::place(const WindowLayout& layout) {
-  if (layout.titleLeftSet) field_->move(layout.titleLeft, field_->y());
+  if (layout.titleLeftSet) titleAt_ = {layout.titleLeft, 0};
   const Rect& v = layout.viewport;
   setGeometry(v.x, v.y, v.width, v.height);
+  inside_->setGeometry(contentsRect());
   verticalBar_->move(layout.verticalBarLeft, verticalBar_->y());
   horizontalBar_->move(horizontalBar_->x(), layout.horizontalBarTop);
   scrollCorner_->setGeometry(layout.corner.x, layout.corner.y, layout.corner.width, layout.corner.height);
   fitScrollBars();
 }
 
+// Before the first maze the widget is the title picture where the layout centres it; then it
+// covers as much of the inside as the field does, up to the bars. Nothing of it lies under a
+// bar: a widget moved within a sibling that a bar overlaps could be copied over that bar.
+void FieldViewport::fitField() {
+  if (!mazeShown_) {
+    field_->setGeometry(QRect(titleAt_, titleSize_));
+    return;
+  }
+  const int visibleWidth = inside_->width() - (verticalBar_->isHidden() ? 0 : scrollBarThickness);
+  const int visibleHeight = inside_->height() - (horizontalBar_->isHidden() ? 0 : scrollBarThickness);
+  field_->setGeometry(0, 0, clampToInt(std::min<std::int64_t>(fieldRect_.width, visibleWidth)),
+                      clampToInt(std::min<std::int64_t>(fieldRect_.height, visibleHeight)));
+}
+
 void FieldViewport::fitScrollBars() {
-  const ScrollBarsSetup s = setupScrollBars(field_->width(), field_->height(), width(), height());
+  const ScrollBarsSetup s =
+      setupScrollBars(fieldRect_.width, fieldRect_.height, inside_->width(), inside_->height());
   if (s.horizontal.shown)
     horizontalBar_->setGeometry(0, horizontalBar_->y(), s.horizontal.length, scrollBarThickness);
   if (s.vertical.shown) verticalBar_->setGeometry(verticalBar_->x(), 0, scrollBarThickness, s.vertical.length);
@@ -95,10 +125,19 @@ void FieldViewport::fitScrollBars() {
   horizontalBar_->raise();
   verticalBar_->raise();
   scrollCorner_->raise();
+  fitField();
+  followBars();
+}
+
+void FieldViewport::followBars() {
+  field_->setOrigin({horizontalBar_->value(), verticalBar_->value()});
+  heroBox_->move(heroAt_ - field_->origin());
 }
 
 ViewScroll FieldViewport::scrollBars() const {
-  auto state = [](const QScrollBar* bar) { return ScrollBarState{!bar->isHidden(), bar->value(), bar->maximum()}; };
+  auto state = [](const QScrollBar* bar) {
+    return ScrollBarState{!bar->isHidden(), bar->value(), bar->maximum(), bar->pageStep()};
+  };
   return {state(horizontalBar_), state(verticalBar_)};
 }
 
@@ -116,7 +155,7 @@ bool FieldViewport::eventFilter(QObject* watched, QEvent* event) {
     default: break;
     }
   }
-  return QWidget::eventFilter(watched, event);
+  return QFrame::eventFilter(watched, event);
 }
 
 } // namespace kvarnel

@@ -1,5 +1,5 @@
-// The playing field in its viewport: the field, the hero's box on it, the two scroll bars and
-// the square between them.
+// The playing field in its viewport: a framed box holding the field, the hero's box on it, the two
+// scroll bars and the square between them.
 #pragma once
 
 #include "core/maze.h"
@@ -7,7 +7,7 @@
 #include "view/game_pictures.h"
 #include "view/scroll_layout.h"
 
-#include <QWidget>
+#include <QFrame>
 
 class QScrollBar;
 
@@ -16,7 +16,7 @@ namespace kvarnel {
 class FieldWidget;
 class PictureLabel;
 
-class FieldViewport : public QWidget {
+class FieldViewport : public QFrame {
 public:
   explicit FieldViewport(QWidget* parent = nullptr);
 
@@ -27,8 +27,9 @@ public:
   // Paints the maze with the pictures from now on, puts the hero's box where the view has it,
   // and fits the scroll bars to the field, back at 0.
   void showMaze(const Maze& maze, const FieldView& view, const GamePictures& pictures);
+  // The hero's box to (x, y) of the field.
   void moveHero(std::int32_t x, std::int32_t y);
-  // The field and the hero's box take clicks, or both look and act locked.
+  // The field and the hero's box take clicks, or both act locked.
   void setTakesClicks(bool takes);
 
   // Places the viewport, its bars and the title picture as the client area's layout says.
@@ -41,13 +42,21 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  void fitField();
   void fitScrollBars();
+  void followBars();
 
+  QWidget* inside_ = nullptr; // the frame's inside: what the field and bars are placed and cut in
   FieldWidget* field_ = nullptr;
   PictureLabel* heroBox_ = nullptr;
   QScrollBar* verticalBar_ = nullptr;
   QScrollBar* horizontalBar_ = nullptr;
   QWidget* scrollCorner_ = nullptr;
+  bool mazeShown_ = false;
+  QSize titleSize_;
+  PixelRect fieldRect_; // the whole field, in field pixels
+  QPoint titleAt_;
+  QPoint heroAt_;
 };
 
 } // namespace kvarnel

@@ -26,18 +26,26 @@ void FieldWidget::showMaze(const Maze& maze, const FieldGeometry& geometry, cons
   update();
 }
 
+void FieldWidget::setOrigin(QPoint origin) {
+  if (origin == origin_) return;
+  origin_ = origin;
+  update();
+}
+
 void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  painter.translate(-origin_);
+  const QRect area = event->rect().translated(origin_);
   if (maze_ != nullptr) {
-    paintField(painter, event->rect(), *maze_, geometry_, wall_, door_);
+    paintField(painter, area, *maze_, geometry_, wall_, door_);
   } else {
-    painter.fillRect(event->rect(), Qt::white);
+    painter.fillRect(area, Qt::white);
     painter.drawPixmap(0, 0, title_);
   }
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent*) { emit pressed(); }
 
-void FieldWidget::mouseReleaseEvent(QMouseEvent* event) { emit released(event->position()); }
+void FieldWidget::mouseReleaseEvent(QMouseEvent* event) { emit released(event->position() + QPointF(origin_)); }
 
 } // namespace kvarnel

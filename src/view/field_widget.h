@@ -1,4 +1,6 @@
-// The playing field: the title picture before the first maze, then the maze painted from the grid.
+// The playing field: the title picture before the first maze, then the maze painted from the
+// grid. The widget is no larger than the part of the field in view and paints the field from its
+// origin, the scroll position, so any field the game can make fits, however large.
 #pragma once
 
 #include "core/maze.h"
@@ -18,9 +20,13 @@ public:
   // From now on the field paints this maze with these pictures; the maze is read at every paint.
   void showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
                 const QPixmap& door);
+  // The point of the field shown at the widget's top-left corner.
+  void setOrigin(QPoint origin);
+  QPoint origin() const { return origin_; }
 
 signals:
   void pressed();
+  // Where a button came up, in field pixels.
   void released(QPointF position);
 
 protected:
@@ -34,6 +40,7 @@ private:
   FieldGeometry geometry_;
   QPixmap wall_;
   QPixmap door_;
+  QPoint origin_;
 };
 
 } // namespace kvarnel

@@ -6,11 +6,12 @@
 
 namespace kvarnel {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 QImage& PictureBox::canvas() {
-  if (canvas_.size() != size()) {
-    QImage grown(size().expandedTo({1, 1}), QImage::Format_RGB32);
+  const QSize inside = contentsRect().size().expandedTo({1, 1});
+  if (canvas_.size() != inside) {
+    QImage grown(inside, QImage::Format_RGB32);
     grown.fill(background_);
     QPainter(&grown).drawImage(0, 0, canvas_);
     canvas_ = std::move(grown);
@@ -30,7 +31,9 @@ void PictureBox::setBackgroundColour(const QColor& colour) {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), canvas(), event->rect());
+  painter.setClipRect(event->rect());
+  painter.drawImage(contentsRect().topLeft(), canvas());
+  drawFrame(&painter);
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { canvas(); }

@@ -1,17 +1,18 @@
 // A picture box that keeps its drawing: what is painted into its canvas stays until cleared.
 #pragma once
 
+#include <QFrame>
 #include <QImage>
-#include <QWidget>
 
 namespace kvarnel {
 
-class PictureBox : public QWidget {
+class PictureBox : public QFrame {
   Q_OBJECT
 public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  // The kept drawing, sized to the box; paint into it, then update().
+  // The kept drawing, the size of the box's inside (within its frame, if it has one); paint into
+  // it, then update().
   QImage& canvas();
   // Fills the kept drawing with the background colour.
   void clear();

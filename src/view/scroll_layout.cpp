@@ -60,7 +60,7 @@ WindowLayout layOutWindow(const WindowLayoutInput& in) {
   int top = 0;
   if (in.mazeShown) {
     out.viewWidthSet = true;
-    out.viewWidth = std::max(0, in.clientWidth - 4);
+    out.viewWidth = std::max(0, in.clientWidth - 2 * boxFrameWidth);
     if (in.timedGame) {
       out.timeBarShown = true;
       out.timeBar = {0, 0, std::max(0, in.clientWidth), timeBarHeight};
@@ -72,10 +72,11 @@ WindowLayout layOutWindow(const WindowLayoutInput& in) {
     out.titleLeftSet = true;
     out.titleLeft = std::max(0, roundHalfEven((in.clientWidth - titlePictureWidth) / 2.0));
   }
-  out.viewHeight = std::max(0, in.clientHeight - top);
-  out.viewport = {0, top, std::max(0, in.clientWidth), out.viewHeight};
-  out.verticalBarLeft = std::max(0, out.viewport.width - scrollBarThickness);
-  out.horizontalBarTop = std::max(0, out.viewport.height - scrollBarThickness);
+  out.viewport = {0, top, std::max(0, in.clientWidth), std::max(0, in.clientHeight - top)};
+  const int innerWidth = std::max(0, out.viewport.width - 2 * boxFrameWidth);
+  out.viewHeight = std::max(0, out.viewport.height - 2 * boxFrameWidth);
+  out.verticalBarLeft = std::max(0, innerWidth - scrollBarThickness);
+  out.horizontalBarTop = std::max(0, out.viewHeight - scrollBarThickness);
   out.corner = {out.verticalBarLeft, out.horizontalBarTop, scrollBarThickness, scrollBarThickness};
   return out;
 }

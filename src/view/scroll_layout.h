@@ -6,6 +6,7 @@
 namespace kvarnel {
 
 inline constexpr int scrollBarThickness = 17;
+inline constexpr int boxFrameWidth = 2; // the single-line frame of the viewport and the time bar
 inline constexpr int timeBarHeight = 19;
 inline constexpr int timeBarBand = 23; // the time bar and the gap below it
 inline constexpr int titlePictureWidth = 300;
@@ -42,11 +43,13 @@ ScrollBarSetup scrollBarFor(std::int64_t fieldExtent, int length);
 ScrollBarsSetup setupScrollBars(std::int64_t fieldWidth, std::int64_t fieldHeight, int viewportWidth,
                                 int viewportHeight);
 
-// One scroll bar of the view, as the window has it; value is the view's offset.
+// One scroll bar of the view, as the window has it; value is the view's offset, page the length
+// of the field in view along the bar.
 struct ScrollBarState {
   bool visible = false;
   std::int32_t value = 0;
   std::int32_t maximum = 0;
+  std::int32_t page = 0;
 };
 
 struct ViewScroll {
@@ -77,11 +80,11 @@ struct WindowLayout {
   bool timeBarShown = false;
   Rect timeBar;              // meaningful when timeBarShown
   bool viewWidthSet = false; // viewWidth and barPerSecond change only while a maze is shown
-  int viewWidth = 0;
+  int viewWidth = 0;         // the viewport's inner width: also the time bar's inner width
   float barPerSecond = 0.0f; // meaningful in a timed game
-  int viewHeight = 0;
-  Rect viewport;
-  int verticalBarLeft = 0;
+  int viewHeight = 0;        // the viewport's inner height
+  Rect viewport;             // frame included
+  int verticalBarLeft = 0;   // the bars and the corner lie inside the viewport's frame
   int horizontalBarTop = 0;
   Rect corner;
   bool titleLeftSet = false; // no maze yet: the title picture is centred

@@ -114,7 +114,7 @@ TEST(GameSession, ANewMazeDropsTheWalkAndTheEndedGame) {
   click(session, 180, 30);
   const SessionChanges changes = session.openMaze(sampleMaze(), testing::standardGeometry());
   EXPECT_TRUE(changes.redraw);
-  EXPECT_TRUE(changes.restartTimers);
+  EXPECT_TRUE(changes.newGame);
   EXPECT_FALSE(session.stepTimerRuns());
   EXPECT_TRUE(session.fieldTakesClicks());
   EXPECT_EQ(session.view().heroX, 16);

@@ -114,7 +114,7 @@ TEST(HeroWalk, ViewFollowsTheHero) {
       {"down, exactly two rooms left: stays", 0, 1, 16, 72, {true, 0, 500}, 0},
       {"down, hidden bar", 0, 1, 16, 112, {false, 0, 500}, 0},
       {"up, within two rooms of the top", 0, -1, 16, 112, {true, 80, 500}, 0},
-      {"up, far from the top: stays", 0, -1, 16, 400, {true, 80, 500}, 80},
+      {"up, far from the top: stays", 0, -1, 16, 200, {true, 80, 500}, 80},
       {"right, within three rooms of the edge", 1, 0, 160, 16, {true, 0, 500}, 144},
       {"right, clamped to the maximum", 1, 0, 160, 16, {true, 0, 120}, 120},
       {"left, within three rooms of the edge", -1, 0, 160, 16, {true, 100, 500}, 0},
@@ -127,14 +127,32 @@ TEST(HeroWalk, ViewFollowsTheHero) {
     view.heroY = r.heroY;
     view.viewWidth = 300;
     view.viewHeight = 200;
-    const ScrollBarState other{true, 7, 500};
+    const ScrollBarState other{true, 7, 500, 100};
     ViewScroll bars;
-    (r.dy != 0 ? bars.vertical : bars.horizontal) = r.bar;
+    ScrollBarState along = r.bar;
+    along.page = r.dy != 0 ? view.viewHeight : view.viewWidth;
+    (r.dy != 0 ? bars.vertical : bars.horizontal) = along;
     (r.dy != 0 ? bars.horizontal : bars.vertical) = other;
     const ViewScroll out = followHero(view, r.dx, r.dy, bars);
     EXPECT_EQ((r.dy != 0 ? out.vertical : out.horizontal).value, r.expected);
     EXPECT_EQ((r.dy != 0 ? out.horizontal : out.vertical).value, 7); // the other bar stays
   }
+}
+
+// With 64-pixel walls rooms lie 128 pixels apart: the two-room jump down would leave the hero
+// above the view, so it scrolls just far enough to show his room whole.
+TEST(HeroWalk, TheViewNeverLosesTheHero) {
+  FieldView view;
+  view.geometry = fieldGeometryOf(64);
+  view.viewWidth = 628;
+  view.viewHeight = 240;
+  view.heroX = 64;
+  view.heroY = 64 + 3 * 128;
+  const ViewScroll down = followHero(view, 0, 1, {{false, 0, 0, 0}, {true, 300, 5000, 223}});
+  EXPECT_EQ(down.vertical.value, view.heroY);
+  // Up, the same: the hero walked above the view's top.
+  const ViewScroll up = followHero(view, 0, -1, {{false, 0, 0, 0}, {true, 900, 5000, 223}});
+  EXPECT_EQ(up.vertical.value, view.heroY);
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 // The main window: its first state, start-up and shut-down, drawing, layout and scrolling.
+#include "files/maze_file_format.h"
 #include "files/options_file_format.h"
 #include "play/start_up.h"
 #include "support/game_fixture.h"
+#include "view/field_widget.h"
 #include "view/picture_box.h"
 #include "windows/embedded_pictures.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -26,6 +29,16 @@ protected:
   QTimer* timer(const char* name) const { return control<QTimer>(name); }
   void startTimed(int minutes, int seconds, int width, int height) {
     window->startNewMaze({width, height, TimeLimit{minutes, seconds}});
+  }
+  // The field's scroll position.
+  QPoint origin() const { return control<FieldWidget>("picPole")->origin(); }
+  // The field's pixel at (x, y), scrolled into view.
+  QColor fieldPixel(int x, int y) const {
+    for (auto [name, at] : {std::pair{"HScroll1", x}, std::pair{"VScroll1", y}}) {
+      QScrollBar* b = bar(name);
+      if (!b->isHidden()) b->setValue(std::min(at, b->maximum()));
+    }
+    return field()->grab().toImage().pixelColor(QPoint(x, y) - origin());
   }
 };
 
@@ -85,6 +98,9 @@ TEST_F(MainWindowTest, PicturesBeforeAnyMazeDrawNothing) {
 TEST_F(MainWindowTest, SixteenPixelWallsAndThe32PixelHero) {
   setPictures(32, 16, 32);
   newMaze(4, 4);
+  // Every maze shown is laid out: the view's extents are the viewport's inside, both ways.
+  EXPECT_EQ(session().view().viewWidth, 628);
+  EXPECT_EQ(session().view().viewHeight, 405);
   EXPECT_EQ(session().view().geometry.cellStep, 48);
   EXPECT_EQ(session().view().geometry.halfStep, 24);
   EXPECT_EQ(field()->size(), QSize(208, 208));
@@ -117,10 +133,8 @@ TEST_F(MainWindowTest, TwentyFourPixelWallsLineUpWithTheDoor) {
   setPictures(32, 24, 32);
   newMaze(10, 10);
   EXPECT_EQ(session().view().geometry.cellStep, 56);
-  EXPECT_EQ(field()->size(), QSize(584, 584));
-  const QImage picture = field()->grab().toImage();
-  EXPECT_EQ(picture.pixelColor(24 + 9 * 56 + 16, 24 + 9 * 56 + 16), QColor(Qt::red));
-  EXPECT_EQ(picture.pixelColor(583, 583), QColor(Qt::black));
+  EXPECT_EQ(fieldPixel(24 + 9 * 56 + 16, 24 + 9 * 56 + 16), QColor(Qt::red));
+  EXPECT_EQ(fieldPixel(583, 583), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTest, TimedGameStartsTheClockAndShowsTheTimeBar) {
@@ -140,41 +154,40 @@ TEST_F(MainWindowTest, ScrollBarsFollowTheFieldSize) {
   QScrollBar* across = bar("HScroll1");
   EXPECT_TRUE(across->isVisible());
   EXPECT_FALSE(bar("VScroll1")->isVisible());
-  EXPECT_EQ(across->width(), 632);
-  EXPECT_EQ(across->maximum(), 976 - 632);
-  EXPECT_EQ(across->pageStep(), 632);
-  EXPECT_EQ(across->singleStep(), 316);
-  EXPECT_EQ(across->y(), 409 - 17);
+  // Inside the viewport's 2-pixel frame: 632 - 4 wide, 409 - 4 high.
+  EXPECT_EQ(across->width(), 628);
+  EXPECT_EQ(across->maximum(), 976 - 628);
+  EXPECT_EQ(across->pageStep(), 628);
+  EXPECT_EQ(across->singleStep(), 314);
+  EXPECT_EQ(across->y(), 405 - 17);
+  EXPECT_EQ(field()->size(), QSize(628, 208)) << "the field widget is no larger than the view";
   across->setValue(120);
-  EXPECT_EQ(field()->x(), -120);
+  EXPECT_EQ(origin(), QPoint(120, 0));
   window->resize(window->width() + 10, window->height()); // every layout pass scrolls back to the corner
   EXPECT_EQ(across->value(), 0);
-  EXPECT_EQ(field()->x(), 0);
+  EXPECT_EQ(origin(), QPoint(0, 0));
 }
 
-TEST_F(MainWindowTest, LargestMazeWithTheLargestWallOpensAndScrollsToItsFarCorner) {
-  setPictures(32, 600, 600);
-  newMaze(181, 181);
-  QScrollBar* across = bar("HScroll1");
-  QScrollBar* down = bar("VScroll1");
-  const int side = 181 * 1200 + 600;
-  EXPECT_EQ(field()->size(), QSize(side, side));
-  EXPECT_TRUE(across->isVisible());
-  EXPECT_TRUE(down->isVisible());
-  EXPECT_TRUE(control("PctrUgol")->isVisible());
-  across->setValue(across->maximum());
-  down->setValue(down->maximum());
-  EXPECT_EQ(field()->x(), -across->maximum());
-  EXPECT_EQ(field()->x() + side, across->width());
-  // The far corner is the outer wall; the door stands in the room before it.
-  const QRect viewRect(0, 0, across->width(), down->height());
-  QImage view = control("picControl")->grab(viewRect).toImage();
-  EXPECT_EQ(view.pixelColor(view.width() - 1, view.height() - 1), QColor(Qt::black));
-  const int door = 600 + 180 * 1200;
-  across->setValue(door - 10);
-  down->setValue(door - 10);
-  view = control("picControl")->grab(viewRect).toImage();
-  EXPECT_EQ(view.pixelColor(20, 20), QColor(Qt::red));
+// Fields far larger than a widget can be (16 777 215 pixels) scroll to their far corner and the
+// door: 181 x 181 rooms with a 600-pixel wall, and 16383 x 2 rooms with a 1024-pixel one.
+TEST_F(MainWindowTest, TheLargestFieldsScrollToTheirFarCornerAndTheDoor) {
+  for (auto [across, down, wall] : {std::tuple{181, 181, 600}, std::tuple{16383, 2, 1024}}) {
+    setPictures(32, wall, wall);
+    newMaze(across, down);
+    const std::int64_t width = std::int64_t{across} * 2 * wall + wall;
+    QScrollBar* horizontal = bar("HScroll1");
+    QScrollBar* vertical = bar("VScroll1");
+    EXPECT_TRUE(horizontal->isVisible());
+    EXPECT_EQ(horizontal->maximum() + std::int64_t{horizontal->width()}, width) << across;
+    // The far corner is the outer wall; the door stands in the room before it.
+    const int bottom = vertical->maximum() + vertical->height() - 1;
+    EXPECT_EQ(fieldPixel(static_cast<int>(width - 1), bottom), QColor(Qt::black)) << across;
+    const int door = wall + (across - 1) * 2 * wall;
+    EXPECT_EQ(fieldPixel(door + 20, wall + (down - 1) * 2 * wall + 20), QColor(Qt::red)) << across;
+    // The bars stay on top: no part of the field lies under them.
+    for (QWidget* above : {static_cast<QWidget*>(horizontal), static_cast<QWidget*>(vertical), control("PctrUgol")})
+      EXPECT_FALSE(field()->geometry().intersects(above->geometry())) << above->objectName().toStdString();
+  }
 }
 
 TEST_F(MainWindowTest, TinyWindowsClampTheViewport) {
@@ -183,6 +196,32 @@ TEST_F(MainWindowTest, TinyWindowsClampTheViewport) {
   control("client")->resize(300, 10);
   EXPECT_EQ(control("picControl")->height(), 0);
   EXPECT_EQ(session().view().viewHeight, 0);
+}
+
+TEST_F(MainWindowTest, AMazeOpenedBeforeAnyGameIsDrawnWithTheLastRunsPictures) {
+  putStandardPictures();
+  Options options;
+  options.heroPicture = "hero.png";
+  options.wallPicture = "wall.png";
+  writeOptions(programFolders(appFolder), options);
+  restart();
+  ASSERT_EQ(writeMazeFile(testing::madeMaze(4, 4), appFolder + "m.lbr"), MazeFileResult::Ok);
+
+  // No door was ever chosen: the chooser asks for one, and cancelled it leaves the maze unopened.
+  fileDialogs.openAnswers.push_back(appFolder + "m.lbr");
+  menuItem("MenuOpen")->trigger();
+  EXPECT_EQ(modals.shown, std::vector<std::string>{"frmSelect"});
+  EXPECT_FALSE(session().mazeShown());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель"));
+
+  modals.script = [](QDialog& chooser) { testing::control<QPushButton>(&chooser, "kOK")->click(); };
+  fileDialogs.openAnswers.push_back(appFolder + "m.lbr");
+  menuItem("MenuOpen")->trigger();
+  ASSERT_TRUE(session().mazeShown());
+  EXPECT_EQ(window->options().doorPicture, "door.png");
+  EXPECT_EQ(fieldPixel(0, 0), QColor(Qt::black)) << "the wall of the last run";
+  EXPECT_EQ(fieldPixel(170, 170), QColor(Qt::red)) << "the door just chosen";
+  EXPECT_EQ(heroBox()->grab().toImage().pixelColor(16, 16), QColor(Qt::blue)) << "the hero of the last run";
 }
 
 TEST(StartUp, ProgramFolderAndOptions) {

@@ -2,6 +2,7 @@
 // changes, new games, saves and opens, with the game's invariants checked after every event.
 #include "play/end_of_game_window.h"
 #include "support/game_fixture.h"
+#include "view/field_widget.h"
 #include "windows/new_game_dialog.h"
 #include "windows/picture_chooser.h"
 
@@ -163,7 +164,7 @@ protected:
     if (!control<QTimer>("tmrStep")->isActive()) {
       const FieldGeometry& g = session().view().geometry;
       const QPoint rest(g.wallSize + maze().heroCol * g.cellStep, g.wallSize + maze().heroRow * g.cellStep);
-      ASSERT_EQ(control("picGeroy")->pos(), rest);
+      ASSERT_EQ(control("picGeroy")->pos() + control<FieldWidget>("picPole")->origin(), rest);
     }
   }
 

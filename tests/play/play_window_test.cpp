@@ -156,8 +156,10 @@ TEST_F(Play, TheViewportFollowsALongWalk) {
   clickField(restOf(20, 0) + QPoint(5, 5));
   finishWalk();
   EXPECT_EQ(maze().heroCol, 20);
-  EXPECT_EQ(control<QScrollBar>("HScroll1")->value(), 3 * 48);
-  EXPECT_EQ(field()->x(), -3 * 48);
+  // Three rooms' margin is no longer enough after so long a walk: the view scrolls just far
+  // enough to show the hero whole, at its right edge.
+  EXPECT_EQ(control<QScrollBar>("HScroll1")->value(), 16 + 20 * 48 + 32 - 628);
+  EXPECT_EQ(heroBox()->x() + 32, 628);
 }
 
 TEST_F(Play, ATenSecondLimitEndsTheGameAtTheEleventhTick) {
@@ -173,6 +175,8 @@ TEST_F(Play, ATenSecondLimitEndsTheGameAtTheEleventhTick) {
   EXPECT_EQ(timeBarPixel(red + 2), QColor(0, 255, 0));
   for (int i = 0; i < 9; ++i) tick("tmrTimer");
   EXPECT_EQ(session().timedGame().secondsLeft, 0);
+  // The bar's inside is the view's width, all red now.
+  EXPECT_EQ(control<PictureBox>("picTime")->canvas().width(), width);
   EXPECT_EQ(timeBarPixel(width - 1), QColor(255, 0, 0));
   EXPECT_TRUE(texts.empty());
   tick("tmrTimer");
@@ -181,6 +185,14 @@ TEST_F(Play, ATenSecondLimitEndsTheGameAtTheEleventhTick) {
   EXPECT_FALSE(field()->isEnabled());
   EXPECT_EQ(control<PictureBox>("picTime")->backgroundColour(), QColor(255, 0, 0));
   EXPECT_EQ(session().timedGame().secondsLeft, 0) << "the clock never goes below zero";
+
+  // The next game starts afresh: no bar in an untimed game, an all-green one in a timed game.
+  window->startNewMaze({4, 4, std::nullopt});
+  EXPECT_FALSE(control("picTime")->isVisible());
+  window->startNewMaze({4, 4, TimeLimit{0, 10}});
+  EXPECT_TRUE(control("picTime")->isVisible());
+  EXPECT_EQ(timeBarPixel(0), QColor(0, 255, 0));
+  EXPECT_EQ(timeBarPixel(width - 1), QColor(0, 255, 0));
 }
 
 TEST_F(Play, ResizingDuringATimedGameKeepsTheBarsProportion) {

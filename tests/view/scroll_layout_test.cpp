@@ -69,16 +69,18 @@ TEST(LayOutWindow, TimedAndUntimedGames) {
   EXPECT_EQ(timed.viewWidth, 628);
   EXPECT_FLOAT_EQ(timed.barPerSecond, 62.8f);
   EXPECT_EQ(timed.viewport.y, 23);
-  EXPECT_EQ(timed.viewHeight, 386);
-  EXPECT_EQ(timed.verticalBarLeft, 615);
-  EXPECT_EQ(timed.horizontalBarTop, 369);
+  EXPECT_EQ(timed.viewport.height, 386);
+  // Inside the viewport's 2-pixel frame: the same inner measure both ways.
+  EXPECT_EQ(timed.viewHeight, 382);
+  EXPECT_EQ(timed.verticalBarLeft, 611);
+  EXPECT_EQ(timed.horizontalBarTop, 365);
 
   auto untimed = layOutWindow({632, 409, false, true, false, 0, 0});
   EXPECT_FALSE(untimed.timeBarShown);
   EXPECT_EQ(untimed.viewport.y, 0);
-  EXPECT_EQ(untimed.viewHeight, 409);
-  EXPECT_EQ(untimed.corner.x, 615);
-  EXPECT_EQ(untimed.corner.y, 392);
+  EXPECT_EQ(untimed.viewHeight, 405);
+  EXPECT_EQ(untimed.corner.x, 611);
+  EXPECT_EQ(untimed.corner.y, 388);
 }
 
 TEST(LayOutWindow, TinyClientAreasClampAtZero) {
