@@ -34,6 +34,8 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
   return t;
 }
 
+PictureFolders pictureFoldersOf(const GameFolders& folders) { return {folders.data, folders.userData}; }
+
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
@@ -145,7 +147,8 @@ void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
 
 void MainWindow::newGameCommand() {
   if (!newGame_)
-    newGame_ = std::make_unique<NewGameDialog>(options_, folders_.data, services_.messages, modals_, this);
+    newGame_ =
+        std::make_unique<NewGameDialog>(options_, pictureFoldersOf(folders_), services_.messages, modals_, this);
   modals_.run(*newGame_);
   const std::optional<NewGameRequest> request = newGame_->takeRequest();
   if (newGame_->unloaded()) newGame_.reset();
@@ -153,14 +156,14 @@ void MainWindow::newGameCommand() {
   rememberNewGame(options_, *request);
   for (PictureKind kind : pictureKinds) {
     if (std::optional<Picture> picture =
-            loadRememberedPicture(folders_.data, kind, rememberedPicture(options_, kind)))
+            loadRememberedPicture(pictureFoldersOf(folders_), kind, rememberedPicture(options_, kind)))
       pictures_[kind] = std::move(picture);
   }
   startNewMaze(*request);
 }
 
 void MainWindow::choosePictureCommand(PictureKind kind) {
-  PictureChooser chooser(kind, folders_.data, services_.messages, this);
+  PictureChooser chooser(kind, pictureFoldersOf(folders_), services_.messages, this);
   modals_.run(chooser);
   chooser.updateRememberedName(rememberedPicture(options_, kind));
   if (!chooser.chosen()) return;
