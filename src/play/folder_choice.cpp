@@ -21,12 +21,14 @@ GameFolders chooseGameFolders(const ProgramFolder& program, const PlayerFolders&
           folderOrNone(player.documents)};
 }
 
+void makeFolder(const std::string& folder) {
+  std::error_code ignored;
+  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+}
+
 void makeOwnPictureFolders(const GameFolders& folders) {
   if (folders.userData.empty() || folders.userData == folders.data) return;
-  for (PictureKind kind : pictureKinds) {
-    std::error_code ignored;
-    std::filesystem::create_directories(pictureFolderOf(folders.userData, kind), ignored);
-  }
+  for (PictureKind kind : pictureKinds) makeFolder(pictureFolderOf(folders.userData, kind));
 }
 
 } // namespace kvarnel

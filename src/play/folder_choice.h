@@ -30,6 +30,10 @@ struct PlayerFolders {
 // its prefix, whoever runs it. Every folder ends in its separator; an empty one stays empty.
 GameFolders chooseGameFolders(const ProgramFolder& program, const PlayerFolders& player);
 
+// Makes folder and the folders above it when missing (the player's config or cache folder may
+// not exist yet); an empty name makes nothing, and failures are silent.
+void makeFolder(const std::string& folder);
+
 // Makes the player's own picture folders when they lie outside the game's data; failures are
 // silent. Nothing is made in a copy of the game that keeps everything in its own folder.
 void makeOwnPictureFolders(const GameFolders& folders);

@@ -4,6 +4,7 @@
 #include "core/colours.h"
 #include "core/new_maze.h"
 #include "play/end_of_game_window.h"
+#include "play/folder_choice.h"
 #include "play/game_clock.h"
 #include "view/field_viewport.h"
 #include "view/field_widget.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(windowIcon());
-  files_.dialogFolder = folders_.data;
+  files_.dialogFolder = folders_.mazes;
   createControls();
   createTimers();
   createMenu();
@@ -186,6 +187,7 @@ void MainWindow::helpCommand() { openDocument(services_.documents, folders_.data
 void MainWindow::aboutCommand() {
   AboutWindow about(this);
   connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
+    makeFolder(folders_.pages);
     openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents);
   });
   modals_.run(about);

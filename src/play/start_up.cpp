@@ -1,7 +1,7 @@
 // Where the game's files are, and its options.
 #include "play/start_up.h"
 
-#include <filesystem>
+#include "play/folder_choice.h"
 
 namespace kvarnel {
 
@@ -31,9 +31,7 @@ Options readStartupOptions(const GameFolders& folders) {
 
 void writeOptions(const GameFolders& folders, const Options& options) {
   if (folders.options.empty()) return;
-  // The player's config folder may not exist yet.
-  std::error_code ignored;
-  std::filesystem::create_directories(folders.options, ignored);
+  makeFolder(folders.options);
   writeOptionsFile(folders.options + optionsFileName, options);
 }
 
