@@ -57,34 +57,21 @@ TEST(FolderChoice, CopiesKeepEverythingBesideThemselvesInstalledGamesWriteOnlyTh
   }
 }
 
-TEST(FolderChoice, TheInstalledGameMakesThePlayersFoldersAndKeepsItsOptionsThere) {
+TEST(FolderChoice, OnlyAGameOutsideItsOwnFolderMakesThePlayersFolders) {
   QTemporaryDir home;
   const fs::path root(home.path().toStdString());
-  fs::create_directories(root / "prefix" / "bin");
-  const PlayerFolders mine{(root / ".config/kvarnel").string(), (root / ".cache/kvarnel").string(),
-                           (root / ".local/share/kvarnel").string(), (root / "Документы").string()};
+  const PlayerFolders mine{(root / "config").string(), (root / "cache").string(), (root / "data").string(), {}};
+  // A writable copy has its picture folders already, and makes none in the player's folders.
+  fs::create_directories(root / "copy/Герои");
+  makeOwnPictureFolders(chooseGameFolders({(root / "copy").string(), true, true}, mine));
+  EXPECT_FALSE(fs::exists(root / "data"));
+  EXPECT_FALSE(fs::exists(root / "copy/Стенки"));
+
   const GameFolders installed = chooseGameFolders({(root / "prefix/bin").string(), false, false}, mine);
-
   makeOwnPictureFolders(installed);
-  for (const char* kind : {"Герои", "Стенки", "Двери"}) {
-    EXPECT_TRUE(fs::is_directory(root / ".local/share/kvarnel" / kind)) << kind;
-    EXPECT_TRUE(fs::is_empty(root / ".local/share/kvarnel" / kind)) << kind;
-  }
-  Options options;
-  options.mazeWidth = 9;
-  options.doorPicture = "Моя дверь.png";
-  writeOptions(installed, options);
-  EXPECT_TRUE(fs::is_regular_file(root / ".config/kvarnel/Options.ini"));
-  const Options back = readStartupOptions(installed);
-  EXPECT_EQ(back.mazeWidth, 9);
-  EXPECT_EQ(back.doorPicture, "Моя дверь.png");
-  EXPECT_TRUE(fs::is_empty(root / "prefix/bin"));
-
-  // A writable copy makes nothing outside its folder, and has its picture folders already.
-  const fs::path copy = root / "copy";
-  fs::create_directories(copy / "Герои");
-  makeOwnPictureFolders(chooseGameFolders({copy.string(), true, true}, mine));
-  EXPECT_FALSE(fs::exists(copy / "Стенки"));
+  for (const char* kind : {"Герои", "Стенки", "Двери"}) EXPECT_TRUE(fs::is_empty(root / "data" / kind)) << kind;
+  writeOptions(installed, Options{});
+  EXPECT_TRUE(fs::is_regular_file(root / "config/Options.ini"));
 }
 
 } // namespace
