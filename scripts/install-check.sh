@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the game as a packager would (Release, warnings as errors here), installs it into a
 # temporary prefix and checks what was installed: the desktop entry and the AppStream metadata
-# pass their validators, the installed kvarnel-maze draws a maze with the installed pictures,
-# and the .deb that CPack makes names the Qt 6 libraries in Depends.
+# pass their validators, the installed kvarnel-maze draws a maze with the installed pictures
+# and with a player's own, the installed game started by a player with an empty home keeps its
+# options in his config folder and writes nothing under the prefix, and the .deb that CPack
+# makes names the Qt 6 libraries in Depends.
 #   scripts/install-check.sh   builds in build-release/
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,15 +34,40 @@ for page in man6/kvarnel.6 man1/kvarnel-maze.1; do
 done
 
 # Nothing of the build folder beside the installed tool: it must find share/kvarnel itself.
+# The programs run as a player with an empty home and the desktop's default folders.
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
+export HOME="$work/home"
+mkdir "$HOME"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 test ! -e "$prefix/bin/Герои"
 "$prefix/bin/kvarnel-maze" generate 5 4 --seed-text ' 45296.17' -o "$work/maze.lbr"
 "$prefix/bin/kvarnel-maze" render "$work/maze.lbr" -o "$work/maze.png" \
   --hero Робот.png --wall Кирпич.png --door Дверь.png
 # Five rooms of the 32-pixel hero store and 16-pixel walls across, four down.
 file -b "$work/maze.png" | grep -q "PNG image data, $((5 * 48 + 16)) x $((4 * 48 + 16))"
+
+# The installed game, left as a session's end leaves it: a stop signal closes its window as the
+# close box does. Its picture folders for the player appear once it can be stopped so.
+listing() { (cd "$prefix" && find . -printf '%p %s %T@\n' | sort); }
+listing >"$work/prefix-before"
+"$prefix/bin/kvarnel" &
+game=$!
+for _ in $(seq 100); do
+  [ -d "$HOME/.local/share/kvarnel/Двери" ] && break
+  sleep 0.1
+done
+kill -TERM "$game" || { echo "the installed game did not stay up" >&2; exit 1; }
+wait "$game" || { echo "the installed game did not end cleanly on SIGTERM" >&2; exit 1; }
+test -s "$HOME/.config/kvarnel/Options.ini"
+listing | diff "$work/prefix-before" - || { echo "the game wrote under its prefix" >&2; exit 1; }
+
+# A player's own wall of an installed wall's name is drawn instead of it: 24-pixel walls.
+cp "$prefix/share/kvarnel/Стенки/Камень.png" "$HOME/.local/share/kvarnel/Стенки/Кирпич.png"
+"$prefix/bin/kvarnel-maze" render "$work/maze.lbr" -o "$work/own.png" \
+  --hero Робот.png --wall Кирпич.png --door Дверь.png
+file -b "$work/own.png" | grep -q "PNG image data, $((5 * 56 + 24)) x $((4 * 56 + 24))"
 
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb="$dir/kvarnel_$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")_$(dpkg --print-architecture).deb"

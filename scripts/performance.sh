@@ -7,6 +7,12 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
+# The probe has no pictures beside it, so it runs as an installed game does: its options and
+# picture folders go to folders of its own, not the developer's.
+XDG_CONFIG_HOME="$(mktemp -d)"
+XDG_DATA_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME XDG_DATA_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"' EXIT
 
 cmake -S . -B build -G Ninja -DKVARNEL_BENCH=ON >/dev/null
 cmake --build build --target kvarnel_bench kvarnel_probe >/dev/null

@@ -2,7 +2,8 @@
 #include "maze_tool.h"
 
 #include "core/system_clock.h"
-#include "files/game_data_folder.h"
+#include "play/player_folders.h"
+#include "view/picture_folders.h"
 
 #include <QGuiApplication>
 
@@ -29,14 +30,17 @@ int main(int argc, char** argv) {
   // one, so they need no display at all. Qt sees no arguments of ours, lest it take any.
   int qtArgc = 1;
   std::optional<QGuiApplication> app;
-  std::string programFolder;
+  kvarnel::PictureFolders pictures;
   if (!args.empty() && args[0] == "render") {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(onlySeriousMessages);
     app.emplace(qtArgc, argv);
-    programFolder = kvarnel::gameDataFolder(QCoreApplication::applicationDirPath().toStdString());
+    // The pictures the game would offer: its own and the player's.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kvarnel::gameApplicationName));
+    const kvarnel::GameFolders folders = kvarnel::findGameFolders();
+    pictures = {folders.data, folders.userData};
   }
 
   kvarnel::SystemClock clock;
-  return kvarnel::runMazeTool(args, std::cout, std::cerr, clock, programFolder);
+  return kvarnel::runMazeTool(args, std::cout, std::cerr, clock, pictures);
 }

@@ -32,8 +32,9 @@ constexpr const char* usage = R"(Usage:
       Reads FILE as the game does and draws its playing field as the game shows it: the
       walls, the door in the bottom-right room and the hero in the room where it stands.
       NAME is a picture's file name in the folder "Герои", "Стенки" or "Двери" beside
-      this program, or in ../share/kvarnel from it when the game is installed; without
-      it the first file of the folder by name is taken. Pictures must be square, at least
+      this program, or in ../share/kvarnel from it when the game is installed; a player's
+      own picture of that name in ~/.local/share/kvarnel comes first there. Without it
+      the first file of the folders by name is taken. Pictures must be square, at least
       32 pixels a side for a hero and a door and 16 for a wall.
       The picture kind written follows OUT's ending (PNG when there is none, and on
       standard output). A field above 16384 pixels a side or 256 MB (4 bytes a pixel)
@@ -152,7 +153,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 } // namespace
 
 int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                Clock& clock, const std::string& programFolder) {
+                Clock& clock, const PictureFolders& pictures) {
   if (args.empty()) {
     err << "kvarnel-maze: no command (see --help)\n";
     return 2;
@@ -165,7 +166,7 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   if (args[0] == "generate") return generate(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);
-  if (args[0] == "render") return renderMaze(args, out, err, programFolder);
+  if (args[0] == "render") return renderMaze(args, out, err, pictures);
   err << "kvarnel-maze: unknown command '" << args[0] << "' (see --help)\n";
   return 2;
 }

@@ -8,11 +8,12 @@
 namespace kvarnel {
 
 class Clock;
+struct PictureFolders;
 
 // Exit codes: 0 done, 1 a file could not be read or written, 2 bad arguments or an unusable
-// picture. programFolder holds the picture folders that render draws with; render paints, so
-// it needs a QGuiApplication.
+// picture. pictures are the folders that render draws with; render paints, so it needs a
+// QGuiApplication.
 int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                Clock& clock, const std::string& programFolder);
+                Clock& clock, const PictureFolders& pictures);
 
 } // namespace kvarnel

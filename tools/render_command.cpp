@@ -8,9 +8,9 @@
 #include "view/field_geometry.h"
 #include "view/field_painter.h"
 #include "view/game_pictures.h"
+#include "view/picture_folders.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -96,23 +96,23 @@ std::optional<QByteArray> outputFormat(const std::optional<std::string>& outFile
   return std::nullopt;
 }
 
-// The named picture of the kind, or the first file of its folder by name, read by the game's
+// The named picture of the kind, or the first file of its folders by name, read by the game's
 // picture loader and checked as the picture chooser checks it, with the chooser's messages.
 std::optional<QPixmap> pictureForRender(const KindOption& kind, const std::optional<std::string>& name,
-                                        const QString& programFolder, std::ostream& err) {
-  const QDir folder(QDir(programFolder).filePath(QString::fromStdString(pictureFolderName(kind.kind))));
-  QString file;
+                                        const PictureFolders& folders, std::ostream& err) {
+  std::string file;
   if (name) {
-    file = qtText(*name);
+    file = *name;
   } else {
-    const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+    const QStringList files = pictureNames(folders, kind.kind);
     if (files.isEmpty()) {
-      err << "kvarnel-maze: no " << kind.noun << " pictures in '" << folder.path() << "'\n";
+      err << "kvarnel-maze: no " << kind.noun << " pictures in '"
+          << kindFolders(folders, kind.kind).join(QStringLiteral("' or '")) << "'\n";
       return std::nullopt;
     }
-    file = files.first();
+    file = files.first().toStdString();
   }
-  const QString path = folder.filePath(file);
+  const QString path = picturePath(folders, kind.kind, file);
   const std::optional<QImage> image = readPicture(path);
   if (!image) {
     err << "kvarnel-maze: " << kind.noun << " picture '" << path << "': " << notOpenedMessage << '\n';
@@ -158,7 +158,7 @@ int writePicture(const QByteArray& bytes, const std::optional<std::string>& outF
 } // namespace
 
 int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const std::string& programFolder) {
+               const PictureFolders& folders) {
   const std::optional<RenderArgs> parsed = parseArgs(args, err);
   if (!parsed) return 2;
   const std::optional<QByteArray> format = outputFormat(parsed->outFile, err);
@@ -174,7 +174,7 @@ int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ost
   GamePictures pictures;
   for (std::size_t k = 0; k < kindOptions.size(); ++k) {
     std::optional<QPixmap> picture =
-        pictureForRender(kindOptions[k], parsed->names[k], qtText(programFolder), err);
+        pictureForRender(kindOptions[k], parsed->names[k], folders, err);
     if (!picture) return 2;
     pictures[kindOptions[k].kind] = Picture{std::move(*picture), {}};
   }

@@ -12,9 +12,11 @@ namespace kvarnel {
 inline constexpr std::int64_t maxRenderSide = 16384;
 inline constexpr std::int64_t maxRenderBytes = std::int64_t{256} << 20; // at 4 bytes a pixel
 
-// args[0] is "render"; the pictures come from the picture folders of programFolder. Paints
+struct PictureFolders;
+
+// args[0] is "render"; the pictures come from the picture folders, the player's first. Paints
 // through the field painter, so a QGuiApplication must exist. Exit codes as runMazeTool's.
 int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const std::string& programFolder);
+               const PictureFolders& pictures);
 
 } // namespace kvarnel

@@ -7,12 +7,19 @@
 
 namespace kvarnel {
 
+namespace fs = std::filesystem;
+
 std::string gameDataFolder(const std::string& executableFolder) {
-  namespace fs = std::filesystem;
-  const fs::path folder(executableFolder);
+  return holdsGamePictures(executableFolder) ? executableFolder : installedDataFolder(executableFolder);
+}
+
+bool holdsGamePictures(const std::string& folder) {
   std::error_code ec;
-  if (fs::is_directory(folder / pictureFolderName(PictureKind::Hero), ec)) return executableFolder;
-  return (folder / ".." / "share" / "kvarnel").lexically_normal().string();
+  return fs::is_directory(fs::path(folder) / pictureFolderName(PictureKind::Hero), ec);
+}
+
+std::string installedDataFolder(const std::string& executableFolder) {
+  return (fs::path(executableFolder) / ".." / "share" / "kvarnel").lexically_normal().string();
 }
 
 } // namespace kvarnel

@@ -11,4 +11,9 @@ namespace kvarnel {
 // <executableFolder>/../share/kvarnel, where installing under a prefix puts them.
 std::string gameDataFolder(const std::string& executableFolder);
 
+// Whether folder holds the picture folders ("Герои" stands for the three).
+bool holdsGamePictures(const std::string& folder);
+// <executableFolder>/../share/kvarnel, without a separator at the end.
+std::string installedDataFolder(const std::string& executableFolder);
+
 } // namespace kvarnel

@@ -2,8 +2,10 @@
 #include "play/game_main.h"
 
 #include "core/system_clock.h"
+#include "play/folder_choice.h"
 #include "play/main_window.h"
-#include "play/start_up.h"
+#include "play/player_folders.h"
+#include "play/stop_signals.h"
 #include "windows/design.h"
 #include "windows/embedded_pictures.h"
 #include "windows/modal_runner.h"
@@ -18,12 +20,13 @@ namespace kvarnel {
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(gameApplicationName));
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
   QTranslator qtTexts;
   installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
 
-  const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());
+  const GameFolders folders = findGameFolders();
 
   QtMessageBoxes messages;
   QtFileDialogs fileDialogs;
@@ -38,6 +41,9 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
   messages.setOwner(&window);
   fileDialogs.setOwner(&window);
   QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
+  closeOnStopSignals(window);
+  // Made once the game can be stopped cleanly: whoever sees them appear may end it by a signal.
+  makeOwnPictureFolders(folders);
   window.show();
   if (whenShown) QTimer::singleShot(0, &window, [&] { whenShown(window); });
   return app.exec();

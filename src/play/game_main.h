@@ -1,4 +1,4 @@
-// The game's run: settings from the program folder, the main window, the event loop.
+// The game's run: its folders and settings, the main window, the event loop.
 #pragma once
 
 #include <functional>

@@ -4,6 +4,7 @@
 #include "core/colours.h"
 #include "core/new_maze.h"
 #include "play/end_of_game_window.h"
+#include "play/folder_choice.h"
 #include "play/game_clock.h"
 #include "view/field_viewport.h"
 #include "view/field_widget.h"
@@ -34,6 +35,8 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
   return t;
 }
 
+PictureFolders pictureFoldersOf(const GameFolders& folders) { return {folders.data, folders.userData}; }
+
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
@@ -41,11 +44,12 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(gameIcon());
-  files_.dialogFolder = folders_.data;
+  files_.dialogFolder = folders_.mazes;
   // The pictures of the last run, so that a maze opened before any new game is drawn with them.
   // One that does not load stays missing, silently; its name stays for the new-game dialog.
+  const PictureFolders pictureFolders = pictureFoldersOf(folders_);
   for (PictureKind kind : pictureKinds)
-    pictures_[kind] = loadPicture(folders_.data, kind, rememberedPicture(options_, kind)).picture;
+    pictures_[kind] = loadPicture(pictureFolders, kind, rememberedPicture(options_, kind)).picture;
   createControls();
   createTimers();
   createMenu();
@@ -151,7 +155,8 @@ void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
 
 void MainWindow::newGameCommand() {
   if (!newGame_)
-    newGame_ = std::make_unique<NewGameDialog>(options_, folders_.data, services_.messages, modals_, this);
+    newGame_ =
+        std::make_unique<NewGameDialog>(options_, pictureFoldersOf(folders_), services_.messages, modals_, this);
   modals_.run(*newGame_);
   const std::optional<NewGameRequest> request = newGame_->takeRequest();
   if (newGame_->unloaded()) newGame_.reset();
@@ -159,14 +164,14 @@ void MainWindow::newGameCommand() {
   rememberNewGame(options_, *request);
   for (PictureKind kind : pictureKinds) {
     if (std::optional<Picture> picture =
-            loadRememberedPicture(folders_.data, kind, rememberedPicture(options_, kind)))
+            loadRememberedPicture(pictureFoldersOf(folders_), kind, rememberedPicture(options_, kind)))
       pictures_[kind] = std::move(picture);
   }
   startNewMaze(*request);
 }
 
 std::optional<Picture> MainWindow::choosePicture(PictureKind kind) {
-  PictureChooser chooser(kind, folders_.data, services_.messages, this);
+  PictureChooser chooser(kind, pictureFoldersOf(folders_), services_.messages, this);
   modals_.run(chooser);
   chooser.updateRememberedName(rememberedPicture(options_, kind));
   return chooser.chosen();
@@ -203,6 +208,7 @@ void MainWindow::helpCommand() { openDocument(services_.documents, folders_.data
 void MainWindow::aboutCommand() {
   AboutWindow about(this);
   connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
+    makeFolder(folders_.pages);
     openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents);
   });
   modals_.run(about);

@@ -1,6 +1,8 @@
 // Where the game's files are, and its options.
 #include "play/start_up.h"
 
+#include "play/folder_choice.h"
+
 namespace kvarnel {
 
 std::string appFolderOf(const std::string& folder) {
@@ -12,11 +14,12 @@ std::string appFolderOf(const std::string& folder) {
 
 GameFolders programFolders(const std::string& programFolder) {
   const std::string folder = appFolderOf(programFolder);
-  return {folder, folder, folder};
+  return {folder, folder, folder, folder, folder};
 }
 
 Options readStartupOptions(const GameFolders& folders) {
   Options options;
+  if (folders.options.empty()) return options; // no folder of the player's to keep them in
   readOptionsFile(folders.options + optionsFileName, options);
   // Options.ini may have been edited by hand.
   for (PictureKind kind : pictureKinds) {
@@ -27,6 +30,8 @@ Options readStartupOptions(const GameFolders& folders) {
 }
 
 void writeOptions(const GameFolders& folders, const Options& options) {
+  if (folders.options.empty()) return;
+  makeFolder(folders.options);
   writeOptionsFile(folders.options + optionsFileName, options);
 }
 

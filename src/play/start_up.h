@@ -13,11 +13,13 @@ inline constexpr const char* helpPageName = "Справка.htm";
 // The program folder ending in its separator: "\" when the folder holds one, "/" otherwise.
 std::string appFolderOf(const std::string& folder);
 
-// Each folder ends in its separator.
+// Each folder ends in its separator. An empty options folder keeps no options.
 struct GameFolders {
   std::string data;    // the picture folders and the help page
   std::string options; // Options.ini
   std::string pages;   // the redirect pages that open web addresses
+  std::string userData; // the player's own folders: "Герои", "Стенки" and "Двери" of his pictures
+  std::string mazes;    // where the open and save dialogs start
 };
 
 // Everything in the program folder, as the game has it beside its executable.

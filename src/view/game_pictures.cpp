@@ -32,22 +32,18 @@ std::optional<QImage> readPicture(const QString& path) {
   return image;
 }
 
-QString picturePath(const std::string& dataFolder, PictureKind kind, const std::string& fileName) {
-  return QString::fromStdString(pictureFolderOf(dataFolder, kind) + fileName);
-}
-
-LoadedPicture loadPicture(const std::string& dataFolder, PictureKind kind, const std::string& fileName) {
+LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName) {
   if (!isPlainFileName(fileName)) return {std::nullopt, notOpenedMessage};
-  const std::optional<QImage> image = readPicture(picturePath(dataFolder, kind, fileName));
+  const std::optional<QImage> image = readPicture(picturePath(folders, kind, fileName));
   if (!image) return {std::nullopt, notOpenedMessage};
   if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
     return {std::nullopt, std::move(*refusal)};
   return {Picture{QPixmap::fromImage(*image), fileName}, {}};
 }
 
-std::optional<Picture> loadRememberedPicture(const std::string& dataFolder, PictureKind kind,
+std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
                                              std::string& rememberedName) {
-  LoadedPicture loaded = loadPicture(dataFolder, kind, rememberedName);
+  LoadedPicture loaded = loadPicture(folders, kind, rememberedName);
   if (!loaded.picture) rememberedName.clear();
   return std::move(loaded.picture);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/picture_kinds.h"
+#include "view/picture_folders.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -39,21 +40,19 @@ inline constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
 // more than largestPictureBytes.
 std::optional<QImage> readPicture(const QString& path);
 
-QString picturePath(const std::string& dataFolder, PictureKind kind, const std::string& fileName);
-
 struct LoadedPicture {
   std::optional<Picture> picture;
   std::string refusal; // when there is no picture: why, in the words the chooser shows
 };
 
-// The kind's picture fileName from its folder in dataFolder. A name that is not a plain file
+// The kind's picture fileName from its folders (the player's file first). A name that is not a plain file
 // name, a file that is no picture, and a picture the chooser would refuse (not square, or too
 // small for the kind) give no picture: a remembered name may come from a hand-edited
 // Options.ini or name a file changed since, and a 1 000 000 x 1 wall would overflow the field.
-LoadedPicture loadPicture(const std::string& dataFolder, PictureKind kind, const std::string& fileName);
+LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName);
 
 // The kind's remembered picture; a name that does not load is forgotten.
-std::optional<Picture> loadRememberedPicture(const std::string& dataFolder, PictureKind kind,
+std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
                                              std::string& rememberedName);
 
 } // namespace kvarnel

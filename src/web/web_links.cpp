@@ -13,7 +13,8 @@ void openDocument(DocumentOpener& documents, const std::string& target) {
 
 void openViaRedirectPage(const std::string& pageFolder, const std::string& address, DocumentOpener& documents) {
   const std::string page = redirectPageText(address);
-  for (int n = 0; n < redirectPageNames; ++n) {
+  // Without a folder no page is written: never into whatever folder the game runs in.
+  for (int n = 0; n < redirectPageNames && !pageFolder.empty(); ++n) {
     const std::string name = pageFolder + std::to_string(n) + ".html";
     // Written beside and renamed over: the browser never sees half a page, and a link
     // planted under the page's name is replaced rather than written through.

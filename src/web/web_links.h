@@ -15,7 +15,8 @@ inline constexpr int redirectPageNames = 16;
 
 // Writes the redirect page for `address` into pageFolder (ending in a separator) as "0.html",
 // or as the first of "1.html", "2.html", ... that can be written, and opens it once it is
-// complete and closed. When no name can be written the address itself is opened.
+// complete and closed. When no name can be written, or pageFolder is empty, the address
+// itself is opened.
 void openViaRedirectPage(const std::string& pageFolder, const std::string& address, DocumentOpener& documents);
 
 } // namespace kvarnel

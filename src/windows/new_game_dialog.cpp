@@ -79,9 +79,10 @@ void paintViolet(QWidget* widget) {
 
 } // namespace
 
-NewGameDialog::NewGameDialog(Options& options, std::string dataFolder, MessageBoxes& messages, ModalRunner& modals,
-                             QWidget* parent)
-    : QDialog(parent), options_(options), dataFolder_(std::move(dataFolder)), messages_(messages), modals_(modals) {
+NewGameDialog::NewGameDialog(Options& options, PictureFolders pictureFolders, MessageBoxes& messages,
+                             ModalRunner& modals, QWidget* parent)
+    : QDialog(parent), options_(options), pictureFolders_(std::move(pictureFolders)), messages_(messages),
+      modals_(modals) {
   setObjectName(QStringLiteral("frmNew"));
   setWindowTitle(QStringLiteral("Новая игра"));
   setFont(designFont(sansSerif, 12, true));
@@ -149,7 +150,7 @@ void NewGameDialog::fillEntries() {
   for (PictureKind kind : pictureKinds) {
     std::string& name = rememberedPicture(options_, kind);
     if (name.empty()) continue;
-    if (const std::optional<Picture> picture = loadRememberedPicture(dataFolder_, kind, name))
+    if (const std::optional<Picture> picture = loadRememberedPicture(pictureFolders_, kind, name))
       showPicture(kind, picture->pixmap);
   }
 }
@@ -164,7 +165,7 @@ void NewGameDialog::enableTimeEntries() {
 }
 
 void NewGameDialog::choosePicture(PictureKind kind) {
-  PictureChooser chooser(kind, dataFolder_, messages_, this);
+  PictureChooser chooser(kind, pictureFolders_, messages_, this);
   modals_.run(chooser);
   chooser.updateRememberedName(rememberedPicture(options_, kind));
   if (chooser.chosen()) showPicture(kind, chooser.chosen()->pixmap);

@@ -3,6 +3,7 @@
 
 #include "core/options.h"
 #include "core/platform.h"
+#include "view/picture_folders.h"
 #include "windows/new_game_request.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ class NewGameDialog : public QDialog {
 public:
   // Fills the entries from the options. Pictures chosen in the dialog are remembered in the
   // options at once, whatever becomes of the dialog.
-  NewGameDialog(Options& options, std::string dataFolder, MessageBoxes& messages, ModalRunner& modals,
+  NewGameDialog(Options& options, PictureFolders pictureFolders, MessageBoxes& messages, ModalRunner& modals,
                 QWidget* parent = nullptr);
 
   // The game "Старт!" asked for, once: the dialog is then hidden, not closed, and shows its
@@ -49,7 +50,7 @@ private:
   void start();
 
   Options& options_;
-  std::string dataFolder_;
+  PictureFolders pictureFolders_;
   MessageBoxes& messages_;
   ModalRunner& modals_;
   std::optional<NewGameRequest> request_;

@@ -5,7 +5,6 @@
 #include "windows/design.h"
 #include "windows/twips.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -29,8 +28,8 @@ QString chooserCaption(PictureKind kind) {
   return QStringLiteral("Выбор героя");
 }
 
-PictureChooser::PictureChooser(PictureKind kind, std::string dataFolder, MessageBoxes& messages, QWidget* parent)
-    : QDialog(parent), kind_(kind), dataFolder_(std::move(dataFolder)), messages_(messages) {
+PictureChooser::PictureChooser(PictureKind kind, PictureFolders folders, MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), kind_(kind), folders_(std::move(folders)), messages_(messages) {
   setObjectName(QStringLiteral("frmSelect"));
   setWindowTitle(chooserCaption(kind_));
   setFont(designFont(sansSerif, 12, true));
@@ -98,16 +97,14 @@ void PictureChooser::createControls() {
 }
 
 void PictureChooser::listPictures() {
-  // A missing folder simply lists nothing.
-  const QDir folder(QString::fromStdString(pictureFolderOf(dataFolder_, kind_)));
-  files_->addItems(folder.entryList(QDir::Files, QDir::Name));
+  files_->addItems(pictureNames(folders_, kind_));
   if (files_->count() > 0) files_->setCurrentRow(0);
 }
 
 void PictureChooser::previewSelected() {
   const QListWidgetItem* item = files_->currentItem();
   const std::optional<QImage> picture =
-      item ? readPicture(picturePath(dataFolder_, kind_, item->text().toStdString())) : std::nullopt;
+      item ? readPicture(picturePath(folders_, kind_, item->text().toStdString())) : std::nullopt;
   if (picture) {
     preview_->setPixmap(QPixmap::fromImage(*picture));
     preview_->resize(picture->size());
@@ -142,7 +139,7 @@ void PictureChooser::choose() {
     messages_.stop(*refusal);
     return;
   }
-  LoadedPicture loaded = loadPicture(dataFolder_, kind_, item->text().toStdString());
+  LoadedPicture loaded = loadPicture(folders_, kind_, item->text().toStdString());
   if (!loaded.picture) {
     // The file changed since it was previewed.
     loadFailed_ = true;

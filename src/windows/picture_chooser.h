@@ -20,8 +20,8 @@ namespace kvarnel {
 class PictureChooser : public QDialog {
   Q_OBJECT
 public:
-  // Lists the pictures of the kind's folder in dataFolder.
-  PictureChooser(PictureKind kind, std::string dataFolder, MessageBoxes& messages, QWidget* parent = nullptr);
+  // Lists the pictures of the kind's folders, the player's own and the game's, as one list.
+  PictureChooser(PictureKind kind, PictureFolders folders, MessageBoxes& messages, QWidget* parent = nullptr);
 
   // The picture taken with "Выбрать"; nothing when the chooser was cancelled.
   const std::optional<Picture>& chosen() const { return chosen_; }
@@ -38,7 +38,7 @@ private:
   void choose();
 
   PictureKind kind_;
-  std::string dataFolder_;
+  PictureFolders folders_;
   MessageBoxes& messages_;
   std::optional<Picture> chosen_;
   bool loadFailed_ = false;

@@ -162,7 +162,7 @@ TEST_F(HostileOptions, RememberedNamesNeverLeaveThePictureFolder) {
     writeBytes(optionsFile(), " 4 \r\n 4 \r\n\"" + name + "\"\r\n");
     restart();
     EXPECT_EQ(window->options().heroPicture, "") << name;
-    const LoadedPicture loaded = loadPicture(appFolder, PictureKind::Hero, name);
+    const LoadedPicture loaded = loadPicture({appFolder, {}}, PictureKind::Hero, name);
     EXPECT_FALSE(loaded.picture) << name;
     EXPECT_EQ(loaded.refusal, notOpenedMessage) << name;
 
@@ -181,7 +181,7 @@ TEST_F(HostileOptions, RememberedNamesNeverLeaveThePictureFolder) {
     EXPECT_EQ(shown, (std::vector<std::string>{"frmNew", "frmSelect"})) << name;
   }
   // A plain name in the folder still loads.
-  EXPECT_TRUE(loadPicture(appFolder, PictureKind::Hero, "hero.png").picture);
+  EXPECT_TRUE(loadPicture({appFolder, {}}, PictureKind::Hero, "hero.png").picture);
 }
 
 } // namespace

@@ -126,7 +126,7 @@ protected:
   static QWidget* preview(QDialog& chooser) { return testing::control<QWidget>(&chooser, "picPole"); }
   // A name remembered from an earlier run that does not load: it is forgotten.
   static bool forgotten(PictureKind kind, const std::string& appFolder, std::string name) {
-    return !loadRememberedPicture(appFolder, kind, name) && name.empty();
+    return !loadRememberedPicture({appFolder, {}}, kind, name) && name.empty();
   }
 
   // What a refused or unloadable picture must leave alone.

@@ -5,6 +5,7 @@
 #include "maze_tool.h"
 #include "support/fake_platform.h"
 #include "support/file_bytes.h"
+#include "view/picture_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ struct ToolRun {
 inline ToolRun run(const std::vector<std::string>& args, const std::string& programFolder = {}) {
   std::ostringstream out, err;
   testing::FakeClock clock;
-  const int code = runMazeTool(args, out, err, clock, programFolder);
+  const int code = runMazeTool(args, out, err, clock, PictureFolders{programFolder, {}});
   return {code, out.str(), err.str()};
 }
 

@@ -283,14 +283,14 @@ TEST_F(NewGame, AcceptingPicturesChecksShapeAndSide) {
 TEST_F(NewGame, AFailedLoadForgetsTheNameAndKeepsThePicture) {
   choosePictures();
   std::string name = "wall.png";
-  const std::optional<Picture> wall = loadRememberedPicture(appFolder, PictureKind::Wall, name);
+  const std::optional<Picture> wall = loadRememberedPicture({appFolder, {}}, PictureKind::Wall, name);
   ASSERT_TRUE(wall);
   EXPECT_EQ(wall->pixmap.size(), QSize(16, 16));
   QFile::remove(QString::fromStdString(appFolder) + QStringLiteral("Стенки/wall.png"));
-  EXPECT_FALSE(loadRememberedPicture(appFolder, PictureKind::Wall, name));
+  EXPECT_FALSE(loadRememberedPicture({appFolder, {}}, PictureKind::Wall, name));
   EXPECT_EQ(name, "");
   name = "";
-  EXPECT_EQ(loadPicture(appFolder, PictureKind::Hero, name).refusal, notOpenedMessage);
+  EXPECT_EQ(loadPicture({appFolder, {}}, PictureKind::Hero, name).refusal, notOpenedMessage);
 
   // "Старт!" forgets the wall whose file is gone and keeps drawing with the last one loaded.
   newGameDialog([](const Dialog& d) { d.start()->click(); });
@@ -332,7 +332,7 @@ TEST_F(NewGame, TheChooserPreviewsAndScrolls) {
   ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
   notes.write("not a picture");
   notes.close();
-  PictureChooser dialog(PictureKind::Hero, appFolder, messages, window.get());
+  PictureChooser dialog(PictureKind::Hero, {appFolder, {}}, messages, window.get());
   dialog.show();
   const Chooser chooser{dialog};
   QScrollBar* across = chooser.bar("HScroll1");
@@ -374,11 +374,39 @@ TEST_F(NewGame, TheChooserPreviewsAndScrolls) {
 }
 
 TEST_F(NewGame, AMissingFolderListsNothing) {
-  PictureChooser dialog(PictureKind::Door, appFolder + "nowhere/", messages, window.get());
+  PictureChooser dialog(PictureKind::Door, {appFolder + "nowhere/", {}}, messages, window.get());
   const Chooser chooser{dialog};
   EXPECT_EQ(chooser.files()->count(), 0);
   EXPECT_FALSE(chooser.choose()->isEnabled());
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор двери"));
+}
+
+TEST_F(NewGame, ThePlayersOwnPicturesJoinTheGamesAndWinOnEqualNames) {
+  QTemporaryDir ownDir;
+  const std::string own = ownDir.path().toStdString() + "/";
+  putPicture(own, "Герои", "hero.png", 48, 48, Qt::green);
+  putPicture(own, "Герои", "Мой.png", 32, 32, Qt::yellow);
+  putPicture(appFolder, "Герои", "big.png", 400, 400);
+  const PictureFolders folders{appFolder, own};
+
+  PictureChooser dialog(PictureKind::Hero, folders, messages, window.get());
+  const Chooser chooser{dialog};
+  ASSERT_EQ(chooser.files()->count(), 3) << "hero.png is listed once";
+  EXPECT_EQ(chooser.files()->item(0)->text(), QStringLiteral("big.png"));
+  EXPECT_EQ(chooser.files()->item(1)->text(), QStringLiteral("hero.png"));
+  EXPECT_EQ(chooser.files()->item(2)->text(), QStringLiteral("Мой.png"));
+  chooser.select("hero.png");
+  chooser.choose()->click();
+  ASSERT_TRUE(dialog.chosen());
+  EXPECT_EQ(dialog.chosen()->name, "hero.png");
+  EXPECT_EQ(dialog.chosen()->pixmap.width(), 48) << "the player's hero.png, not the game's";
+
+  // Remembered names load from either folder; the game's folder given twice lists it once.
+  std::string wall = "wall.png", mine = "Мой.png";
+  EXPECT_TRUE(loadRememberedPicture(folders, PictureKind::Wall, wall));
+  EXPECT_TRUE(loadRememberedPicture(folders, PictureKind::Hero, mine));
+  EXPECT_EQ(pictureNames({appFolder, appFolder}, PictureKind::Hero),
+            (QStringList{QStringLiteral("big.png"), QStringLiteral("hero.png")}));
 }
 
 TEST_F(NewGame, PicturesTooLargeToDecodeOrNotPicturesFailToLoad) {
