@@ -7,6 +7,7 @@
 #include "view/game_pictures.h"
 #include "view/scroll_layout.h"
 
+#include <QPoint>
 #include <QWidget>
 
 class QLabel;
@@ -15,6 +16,7 @@ class QScrollBar;
 namespace kvarnel {
 
 class FieldWidget;
+class PausePanel;
 
 class FieldViewport : public QWidget {
 public:
@@ -37,8 +39,15 @@ public:
   // Scrolls to the values of the shown bars.
   void scrollTo(const ViewScroll& scroll);
 
+  // The pause panel covers the viewport, or is gone; a click on it is its clicked().
+  void showPaused(bool paused);
+  PausePanel& pausePanel() { return *pausePanel_; }
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The wheel scrolls the field by the bars' small change: down and up, sideways with Shift or
+  // a sideways wheel.
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
   void fitScrollBars();
@@ -48,6 +57,8 @@ private:
   QScrollBar* verticalBar_ = nullptr;
   QScrollBar* horizontalBar_ = nullptr;
   QWidget* scrollCorner_ = nullptr;
+  PausePanel* pausePanel_ = nullptr;
+  QPoint wheelRest_; // wheel turns short of a whole notch
 };
 
 } // namespace kvarnel

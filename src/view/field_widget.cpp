@@ -2,6 +2,7 @@
 #include "view/field_widget.h"
 
 #include "view/field_painter.h"
+#include "view/way_painter.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -26,10 +27,16 @@ void FieldWidget::showMaze(const Maze& maze, const FieldGeometry& geometry, cons
   update();
 }
 
+void FieldWidget::showWay(const WayMarks* way) {
+  way_ = way;
+  update();
+}
+
 void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (maze_ != nullptr) {
     paintField(painter, event->rect(), *maze_, geometry_, wall_, door_);
+    if (way_ != nullptr) paintWay(painter, event->rect(), *way_, geometry_);
   } else {
     painter.fillRect(event->rect(), Qt::white);
     painter.drawPixmap(0, 0, title_);

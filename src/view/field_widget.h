@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/maze.h"
+#include "core/way_search.h"
 #include "view/field_geometry.h"
 
 #include <QPixmap>
@@ -18,6 +19,8 @@ public:
   // From now on the field paints this maze with these pictures; the maze is read at every paint.
   void showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
                 const QPixmap& door);
+  // Draws this way over the maze from now on, read at every paint; none draws no way.
+  void showWay(const WayMarks* way);
 
 signals:
   void pressed();
@@ -34,6 +37,7 @@ private:
   FieldGeometry geometry_;
   QPixmap wall_;
   QPixmap door_;
+  const WayMarks* way_ = nullptr;
 };
 
 } // namespace kvarnel
