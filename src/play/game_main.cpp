@@ -9,15 +9,29 @@
 #include "windows/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace kvarnel {
+namespace {
+
+// The game's own folder among the player's data, made when needed; none when it cannot be.
+std::string userDataFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+  return appFolderOf(folder.toStdString());
+}
+
+} // namespace
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
   installFontSubstitutions();
+  QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
 
-  const GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());
+  GameFolders folders = programFolders(QCoreApplication::applicationDirPath().toStdString());
+  folders.userData = userDataFolder();
 
   QtMessageBoxes messages;
   QtFileDialogs fileDialogs;

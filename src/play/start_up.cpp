@@ -12,7 +12,7 @@ std::string appFolderOf(const std::string& folder) {
 
 GameFolders programFolders(const std::string& programFolder) {
   const std::string folder = appFolderOf(programFolder);
-  return {folder, folder, folder};
+  return {folder, folder, folder, {}};
 }
 
 Options readStartupOptions(const GameFolders& folders) {

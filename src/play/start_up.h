@@ -18,9 +18,11 @@ struct GameFolders {
   std::string data;    // the picture folders and the help page
   std::string options; // Options.ini
   std::string pages;   // the redirect pages that open web addresses
+  std::string userData; // the player's own: the best times and the game kept at exit; empty: none
 };
 
-// Everything in the program folder, as the game has it beside its executable.
+// Everything in the program folder, as the game has it beside its executable; no folder for the
+// player's data, which the game keeps in the player's data folder.
 GameFolders programFolders(const std::string& programFolder);
 
 // The options as the game starts: the defaults, then what Options.ini holds. A picture name
