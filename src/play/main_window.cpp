@@ -5,6 +5,7 @@
 #include "core/new_maze.h"
 #include "play/end_of_game_window.h"
 #include "play/game_clock.h"
+#include "play/game_menu.h"
 #include "view/field_viewport.h"
 #include "view/field_widget.h"
 #include "view/picture_box.h"
@@ -37,7 +38,8 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
-    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals) {
+    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals),
+      session_(services.clock) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(windowIcon());
@@ -112,6 +114,9 @@ void MainWindow::createMenu() {
   menu->addSeparator();
   connect(addMenuItem(menu, "MenuExit", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
+  gameMenu_ = new GameMenu(*this, *viewport_, *clockTimer_, folders_, services_, modals_);
+  gameMenu_->addTo(*menuBar());
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
   help->setObjectName(QStringLiteral("Help"));
   connect(addMenuItem(help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1), &QAction::triggered,
@@ -126,11 +131,11 @@ void MainWindow::usePictures(GamePictures pictures) {
   showChanges(session_.changePictures(fieldGeometryOf(pictures_.wallSide())));
 }
 
-void MainWindow::startNewMaze(const NewGameRequest& request) {
+void MainWindow::startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText) {
   files_.mazeFilePath.clear();
   setFileCaption({});
-  const std::string seedText = seedTextNow(services_.clock);
-  showChanges(session_.startNewMaze(request, seedText, fieldGeometryOf(pictures_.wallSide())));
+  const std::string seed = seedText ? *seedText : seedTextNow(services_.clock);
+  showChanges(session_.startNewMaze(request, seed, fieldGeometryOf(pictures_.wallSide())));
 }
 
 void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
@@ -203,9 +208,14 @@ void MainWindow::showChanges(const SessionChanges& changes) {
     timeBar_->update();
   }
   if (changes.timeRanOut) timeBar_->setBackgroundColour(qtColour(colourRed));
+  if (changes.timeBarCleared) {
+    timeBar_->setBackgroundColour(qtColour(colourGreen));
+    timeBar_->clear();
+  }
   followSession();
   if (changes.walkEnded) viewport_->field().setFocus();
   if (changes.showEnd) showEnd(*changes.showEnd);
+  gameMenu_->showChanges(changes);
 }
 
 // What the session decides at every moment: which timers run, whether the field takes clicks,
@@ -221,6 +231,7 @@ void MainWindow::followSession() {
   viewport_->setTakesClicks(session_.fieldTakesClicks());
   saveItem_->setEnabled(session_.savingAllowed());
   saveAsItem_->setEnabled(session_.savingAllowed());
+  gameMenu_->follow();
 }
 
 void MainWindow::stopTimers() {
@@ -272,6 +283,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     closed_ = true;
     stopTimers();
+    gameMenu_->keepGameForLater();
     writeOptions(folders_, options_);
   }
   event->accept();

@@ -13,7 +13,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
 class QTimer;
@@ -21,6 +24,7 @@ class QTimer;
 namespace kvarnel {
 
 class FieldViewport;
+class GameMenu;
 class ModalRunner;
 class NewGameDialog;
 class PictureBox;
@@ -38,10 +42,15 @@ public:
 
   // The pictures the field is drawn with; a maze on show is drawn again with them.
   void usePictures(GamePictures pictures);
-  // A new maze as "Старт!" asks for it, with the pictures in use; no file is current.
-  void startNewMaze(const NewGameRequest& request);
+  // A new maze as "Старт!" asks for it, with the pictures in use; no file is current. Made from
+  // seedText when given (a maze code), else from the time of day.
+  void startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText = std::nullopt);
   // A maze read from the file at path, played untimed; that file becomes the current one.
   void playOpenedMaze(Maze maze, const std::string& path);
+  // A command of the session from outside the designed menu; its changes are shown.
+  void command(const std::function<SessionChanges(GameSession&)>& run) { showChanges(run(session_)); }
+  // "Выбор героя", "Выбор стенки", "Выбор двери".
+  void choosePictureCommand(PictureKind kind);
 
 signals:
   // The window has been closed and the options written: the program ends.
@@ -58,7 +67,6 @@ private:
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {});
 
   void newGameCommand();
-  void choosePictureCommand(PictureKind kind);
   void openMazeCommand();
   void saveCommand(bool saveAs);
   void helpCommand();
@@ -90,6 +98,7 @@ private:
   QTimer* victoryDelay_ = nullptr;
   QAction* saveItem_ = nullptr;
   QAction* saveAsItem_ = nullptr;
+  GameMenu* gameMenu_ = nullptr;
 };
 
 } // namespace kvarnel
