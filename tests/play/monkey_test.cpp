@@ -1,13 +1,19 @@
-// A seeded monkey plays the main window: random clicks, ticks, resizes, scrolls, picture
-// changes, new games, saves and opens, with the game's invariants checked after every event.
+// A seeded monkey plays the main window: random clicks, walking keys, ticks, resizes, scrolls,
+// picture changes, new games, saves and opens, restarts, pauses, the way out and maze codes, with
+// the game's invariants checked after every event.
+#include "play/best_times.h"
 #include "play/end_of_game_window.h"
+#include "support/file_bytes.h"
 #include "support/game_fixture.h"
+#include "windows/code_entry_dialog.h"
 #include "windows/new_game_dialog.h"
 #include "windows/picture_chooser.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,6 +74,18 @@ protected:
       ++seen.endWindows;
       testing::fire(*in<QTimer>(dialog, "Timer1"));
       in<QPushButton>(dialog, "OK")->click();
+    } else if (qobject_cast<CodeEntryDialog*>(&dialog) != nullptr) {
+      const std::string code = std::to_string(pick(0, 7)) + (pick(0, 3) == 0 ? "*" : "x") + std::to_string(pick(0, 7)) +
+                               ":" + std::to_string(pick(0, 99999));
+      in<QLineEdit>(dialog, "txtCode")->setText(QString::fromStdString(code));
+      in<QPushButton>(dialog, pick(0, 4) == 0 ? "kNO" : "kOK")->click();
+      if (dialog.isVisible()) in<QPushButton>(dialog, "kNO")->click(); // refused: given up
+      codedGameAsked = dialog.result() == QDialog::Accepted;
+    } else if (dialog.objectName() == QStringLiteral("frmRecords")) {
+      ++seen.records;
+      in<QPushButton>(dialog, "OK")->click();
+    } else if (auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OK"))) {
+      ok->click();
     }
   }
 
@@ -82,8 +100,67 @@ protected:
 
   void tick(const char* name) { testing::fire(*control<QTimer>(name)); }
 
+  void walkKey() {
+    static constexpr int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_W, 0x424, 0x42B, Qt::Key_D};
+    const Qt::KeyboardModifiers held = pick(0, 3) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+    QKeyEvent press(QEvent::KeyPress, keys[pick(0, 7)], held);
+    const bool walking = control<QTimer>("tmrStep")->isActive();
+    QApplication::sendEvent(window.get(), &press);
+    if (!walking && control<QTimer>("tmrStep")->isActive()) ++seen.walks;
+  }
+
+  // A new game begins by a menu command of "Игра".
+  void gameBegun(bool savable) {
+    ++seen.games;
+    endWindowsThisGame = 0;
+    saveExpected = savable;
+  }
+
+  void gameMenuEvent() {
+    switch (pick(0, 9)) {
+    case 0:
+      if (pick(0, 3) == 0 && menuItem("GameRestart")->isEnabled()) {
+        menuItem("GameRestart")->trigger();
+        ++seen.restarts;
+        gameBegun(!session().timedGame().limit);
+      }
+      break;
+    case 1:
+    case 2:
+      if (menuItem("GamePause")->isEnabled()) {
+        menuItem("GamePause")->trigger();
+        seen.pauses += session().paused() ? 1 : 0;
+      }
+      break;
+    case 3:
+      if (control("PausePanel")->isVisible()) QTest::mouseClick(control("PausePanel"), Qt::LeftButton);
+      break;
+    case 4: emit qGuiApp->applicationStateChanged(pick(0, 1) == 0 ? Qt::ApplicationInactive : Qt::ApplicationActive); break;
+    case 5:
+      if (pick(0, 19) == 0) menuItem("GameShowWay")->trigger();
+      break;
+    case 6:
+      codedGameAsked = false;
+      menuItem("GameFromCode")->trigger();
+      if (codedGameAsked) gameBegun(true);
+      break;
+    case 7:
+      if (menuItem("GameCode")->isEnabled()) menuItem("GameCode")->trigger();
+      break;
+    case 8:
+      if (pick(0, 9) == 0) menuItem("GameRecords")->trigger();
+      break;
+    case 9: {
+      QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(pick(-1, 1) * 120, pick(-2, 2) * 60),
+                        Qt::NoButton, pick(0, 1) == 0 ? Qt::ShiftModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(control("picControl"), &wheel);
+      break;
+    }
+    }
+  }
+
   void event() {
-    switch (pick(0, 15)) {
+    switch (pick(0, 21)) {
     case 0:
     case 1:
     case 2:
@@ -144,6 +221,39 @@ protected:
         }
       }
       break;
+    case 16:
+    case 17:
+    case 18: walkKey(); break;
+    case 19:
+    case 20:
+    case 21: gameMenuEvent(); break;
+    }
+  }
+
+  // Around every event: a paused clock does not move, and only unhelped games of mazes made from
+  // a seed enter the best times.
+  struct Before {
+    bool paused;
+    std::int32_t secondsLeft;
+    bool mayRecord;
+    std::string bestTimes;
+  };
+  Before before() const {
+    return {session().paused(), session().timedGame().secondsLeft,
+            !session().helped() && session().mazeCode().has_value(), testing::readBytes(userData + bestTimesFileName)};
+  }
+  void checkAround(const Before& was) {
+    if (was.paused && session().paused()) {
+      ASSERT_EQ(session().timedGame().secondsLeft, was.secondsLeft);
+    }
+    if (session().paused()) {
+      ASSERT_FALSE(control<QTimer>("tmrTimer")->isActive());
+      ASSERT_FALSE(control<QTimer>("tmrStep")->isActive());
+      ASSERT_TRUE(control("PausePanel")->isVisible());
+    }
+    if (testing::readBytes(userData + bestTimesFileName) != was.bestTimes) {
+      ASSERT_TRUE(was.mayRecord) << "a helped game or a maze from a file entered the best times";
+      ++seen.bestTimes;
     }
   }
 
@@ -160,7 +270,7 @@ protected:
     ASSERT_LT(m.heroCol, m.mazeWidth);
     ASSERT_LT(m.heroRow, m.mazeHeight);
     ASSERT_NE(m.cell(2 * m.heroCol + 1, 2 * m.heroRow + 1), cellWall);
-    if (!control<QTimer>("tmrStep")->isActive()) {
+    if (!control<QTimer>("tmrStep")->isActive() && !session().paused()) { // a pause may stop a walk midway
       const FieldGeometry& g = session().view().geometry;
       const QPoint rest(g.wallSize + maze().heroCol * g.cellStep, g.wallSize + maze().heroRow * g.cellStep);
       ASSERT_EQ(control("picGeroy")->pos(), rest);
@@ -168,19 +278,23 @@ protected:
   }
 
   struct Seen {
-    int games = 0, walks = 0, endWindows = 0, saves = 0, opens = 0;
+    int games = 0, walks = 0, endWindows = 0, saves = 0, opens = 0, restarts = 0, pauses = 0, records = 0,
+        bestTimes = 0;
   } seen;
   std::mt19937 random{20261209};
   int endWindowsThisGame = 0;
   bool saveExpected = false;
   bool newGameAsked = false;
+  bool codedGameAsked = false;
 };
 
 TEST_F(Monkey, TwentyThousandEventsKeepTheGameSound) {
   newGame();
   for (int step = 0; step < 20000; ++step) {
+    const Before was = before();
     event();
     ASSERT_NO_FATAL_FAILURE(checkInvariants(step));
+    ASSERT_NO_FATAL_FAILURE(checkAround(was)) << "event " << step;
   }
   // The monkey really played.
   EXPECT_GT(seen.games, 50);
@@ -188,6 +302,10 @@ TEST_F(Monkey, TwentyThousandEventsKeepTheGameSound) {
   EXPECT_GT(seen.endWindows, 5);
   EXPECT_GT(seen.saves, 20);
   EXPECT_GT(seen.opens, 5);
+  EXPECT_GT(seen.restarts, 5);
+  EXPECT_GT(seen.pauses, 5);
+  EXPECT_GT(seen.bestTimes, 1);
+  EXPECT_GT(seen.records, 1);
 }
 
 } // namespace
