@@ -200,208 +200,97 @@ TEST(GameSession, SavingIsForUntimedNewGamesUntilTheyAreWon) {
   EXPECT_FALSE(session.savingAllowed());
 }
 
-// The keys, as the window hands them in, and the walks they ask for.
-TEST(WalkKeys, ArrowsAndBothLayoutsWalkShiftRunsShortcutsDoNot) {
+// The keys as the window hands them in, and the walks they ask for.
+TEST(WalkKeys, ArrowsAndBothLayoutsWalkShiftRunsAsFarAsAClickAtTheEdge) {
   static_assert(keys::left == Qt::Key_Left && keys::right == Qt::Key_Right && keys::up == Qt::Key_Up &&
                 keys::down == Qt::Key_Down);
-  const struct {
-    std::uint32_t key;
-    std::int32_t dx, dy;
-  } table[] = {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1},
-               {Qt::Key_A, -1, 0},    {Qt::Key_D, 1, 0},     {Qt::Key_W, 0, -1},  {Qt::Key_S, 0, 1},
-               {U'Ф', -1, 0},         {U'В', 1, 0},          {U'Ц', 0, -1},       {U'Ы', 0, 1}};
-  for (const auto& row : table) {
-    EXPECT_EQ(walkKeyOf(row.key, false, false), (WalkKey{row.dx, row.dy, false})) << row.key;
-    EXPECT_EQ(walkKeyOf(row.key, true, false), (WalkKey{row.dx, row.dy, true})) << row.key;
-    EXPECT_EQ(walkKeyOf(row.key, false, true), std::nullopt) << row.key;
+  const std::pair<std::uint32_t, WalkKey> table[] = {
+      {Qt::Key_Left, {-1, 0}}, {Qt::Key_A, {-1, 0}}, {U'Ф', {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_D, {1, 0}},
+      {U'В', {1, 0}},          {Qt::Key_Up, {0, -1}}, {Qt::Key_W, {0, -1}}, {U'Ц', {0, -1}}, {Qt::Key_Down, {0, 1}},
+      {Qt::Key_S, {0, 1}},     {U'Ы', {0, 1}}};
+  for (const auto& [key, walk] : table) {
+    EXPECT_EQ(walkKeyOf(key, false, false), walk) << key;
+    EXPECT_EQ(walkKeyOf(key, true, false), (WalkKey{walk.dx, walk.dy, true})) << key;
+    EXPECT_EQ(walkKeyOf(key, false, true), std::nullopt) << key << " with Ctrl";
   }
-  for (std::uint32_t other : {std::uint32_t{Qt::Key_P}, std::uint32_t{Qt::Key_H}, std::uint32_t{Qt::Key_F5},
-                              std::uint32_t{U'З'}, std::uint32_t{Qt::Key_Space}})
+  for (std::uint32_t other : {std::uint32_t{Qt::Key_P}, std::uint32_t{Qt::Key_F5}, std::uint32_t{U'З'}})
     EXPECT_EQ(walkKeyOf(other, false, false), std::nullopt) << other;
 
-  // A run asks for as many rooms as a click at the field's far edge: as far as the walls allow.
   const Maze maze = sampleMaze();
   const FieldView view = testing::viewAt(maze);
-  const PixelRect field = fieldRectOf(maze, view.geometry);
-  const double farRight = static_cast<double>(field.width - view.geometry.wallSize);
-  const std::optional<WalkPlan> click = walkForClick(maze, view, {farRight, 30});
-  const std::optional<WalkPlan> run = walkForKey(maze, {1, 0, true});
-  ASSERT_TRUE(click && run);
-  EXPECT_EQ(run->rooms, click->rooms);
+  const double farRight = static_cast<double>(fieldRectOf(maze, view.geometry).width - view.geometry.wallSize);
+  EXPECT_EQ(walkForKey(maze, {1, 0, true})->rooms, walkForClick(maze, view, {farRight, 30})->rooms);
   EXPECT_EQ(walkForKey(maze, {0, 1, true})->rooms, 2);
-  EXPECT_EQ(walkForKey(maze, {1, 0, false})->rooms, 1);
   EXPECT_EQ(walkForKey(maze, {-1, 0, true}), std::nullopt);
-  EXPECT_EQ(walkForKey(testing::withHeroAt(maze, 1, 0), {-1, 0, true})->rooms, 1);
 }
 
-TEST(GameSession, KeysWalkAsClicksDoAndTheLastKeyPressedDuringAWalkFollowsIt) {
-  GameSession session = playing(sampleMaze());
-  session.walkKey({1, 0, false});
-  EXPECT_EQ(session.maze().heroCol, 1);
-  EXPECT_EQ(session.phase(), Phase::Walking);
-  session.walkKey({0, 1, false}); // against a wall from (1, 0): forgotten for the next one
-  session.walkKey({1, 0, true});
-  int ticks = 0;
-  finishWalk(session, {}, &ticks);
-  EXPECT_EQ(ticks, 2 + 4) << "one room, then the run to the corridor's end";
-  EXPECT_EQ(session.maze().heroCol, 3);
-  EXPECT_EQ(session.view().heroX, 16 + 3 * 48);
-  session.walkKey({1, 0, false}); // straight against the wall
-  EXPECT_FALSE(session.stepTimerRuns());
-
-  // Down to the exit: the key pressed on the way is not walked after the victory.
-  session.walkKey({0, 1, true});
-  session.walkKey({0, -1, false});
-  finishWalk(session);
-  EXPECT_EQ(session.phase(), Phase::WonWaiting);
-  EXPECT_EQ(session.maze().heroRow, 2);
-  session.walkKey({0, -1, false});
-  EXPECT_EQ(session.maze().heroRow, 2) << "no walking after a victory";
-
-  // A new maze forgets a remembered key.
-  session = playing(sampleMaze());
-  session.walkKey({1, 0, false});
-  session.walkKey({1, 0, false});
-  session.openMaze(sampleMaze(), testing::standardGeometry());
-  EXPECT_FALSE(session.stepTimerRuns());
-  EXPECT_EQ(session.maze().heroCol, 0);
-}
-
-TEST(GameSession, RestartPlaysTheSameMazeFromItsStart) {
+TEST(GameSession, RestartPauseAndTheWayInATimedGame) {
   GameSession session = timedNextToTheExit(20);
-  const Maze started = testing::madeMaze(2, 2);
   for (int i = 0; i < 5; ++i) session.clockTick();
+  session.showWay(true);
   testing::clickRoom(session, 1, 1);
   session.walkKey({0, -1, false});
-  const SessionChanges changes = session.restart();
-  EXPECT_TRUE(changes.redraw);
-  EXPECT_TRUE(changes.restartTimers);
-  EXPECT_TRUE(changes.timeBarCleared);
-  EXPECT_EQ(session.maze(), started);
-  EXPECT_EQ(session.view().heroX, 16);
+  const SessionChanges restarted = session.restart();
+  EXPECT_TRUE(restarted.redraw && restarted.restartTimers && restarted.timeBarCleared);
+  EXPECT_EQ(session.maze(), testing::madeMaze(2, 2)) << "hero back in room (0, 0)";
   EXPECT_EQ(session.timedGame().secondsLeft, 20);
   EXPECT_FALSE(session.stepTimerRuns()) << "the walk and the remembered key are dropped";
-  EXPECT_TRUE(session.clockRuns());
   EXPECT_FALSE(session.savingAllowed());
   EXPECT_EQ(session.mazeCode(), "2x2:45296.17");
+  EXPECT_TRUE(session.helped() && session.wayShown()) << "the way stays, and so does the help";
+  EXPECT_NE(session.way().at(0, 0), 0);
 
-  // An opened maze starts from room (0, 0) too, and may be saved as a new game may.
-  session.openMaze(withHeroAt(sampleMaze(), 3, 1), testing::standardGeometry());
-  EXPECT_FALSE(session.savingAllowed());
-  session.restart();
-  EXPECT_EQ(session.maze().heroCol, 0);
-  EXPECT_EQ(session.maze().heroRow, 0);
-  EXPECT_TRUE(session.savingAllowed());
-  EXPECT_FALSE(session.restart().timeBarCleared);
-  EXPECT_EQ(session.mazeCode(), std::nullopt);
-  EXPECT_FALSE(GameSession().restart().redraw) << "nothing to restart";
-}
-
-TEST(GameSession, APauseStopsTheClockTheWalkAndTheKeys) {
-  GameSession session;
-  session.startNewMaze({4, 4, TimeLimit{1, 0}}, " 45296.17", testing::standardGeometry());
-  session.walkKey({0, 1, false});
-  ASSERT_TRUE(session.stepTimerRuns());
-  const std::int32_t room = session.maze().heroRow;
-  EXPECT_TRUE(session.pauseAllowed());
+  const auto [col, row] = testing::roomBeforeTheExit(session.maze());
+  session.walkKey({col, row, false});
   session.setPaused(true);
-  EXPECT_TRUE(session.paused());
-  EXPECT_FALSE(session.clockRuns());
-  EXPECT_FALSE(session.stepTimerRuns());
-  EXPECT_FALSE(session.fieldTakesClicks());
-  EXPECT_FALSE(session.wayAllowed());
-  const FieldView before = session.view();
-  session.clockTick();
+  EXPECT_FALSE(session.clockRuns() || session.stepTimerRuns() || session.fieldTakesClicks() || session.wayAllowed());
   session.stepTick({});
-  session.walkKey({0, 1, true});
-  EXPECT_EQ(session.timedGame().secondsLeft, 60);
-  EXPECT_EQ(session.view().heroY, before.heroY);
-  EXPECT_EQ(session.maze().heroRow, room);
+  session.walkKey({1, 0, true});
+  EXPECT_EQ(session.view().heroX, 16) << "no step, no key while paused";
+  EXPECT_FALSE(session.keptAtExit()) << "a timed game";
   session.setPaused(false);
-  EXPECT_TRUE(session.clockRuns());
   finishWalk(session);
-  EXPECT_TRUE(session.fieldTakesClicks());
-  EXPECT_EQ(session.maze().heroRow, room) << "the key pressed while paused was never taken";
-
-  // Only a running timed game pauses.
-  GameSession untimed = playing(sampleMaze());
-  EXPECT_FALSE(untimed.pauseAllowed());
-  untimed.setPaused(true);
-  EXPECT_FALSE(untimed.paused());
-}
-
-TEST(GameSession, TheWayFollowsTheHeroAndMarksTheGameAsHelped) {
-  GameSession session = playing(sampleMaze());
-  EXPECT_TRUE(session.way().empty());
-  EXPECT_TRUE(session.showWay(true).wayChanged);
-  EXPECT_TRUE(session.helped());
-  EXPECT_EQ(session.way().at(0, 0), WayMarks::toRight);
-  EXPECT_EQ(session.way().at(3, 1), WayMarks::toBelow);
-  session.walkKey({1, 0, false});
-  EXPECT_TRUE(finishWalk(session).wayChanged);
   EXPECT_EQ(session.way().at(0, 0), 0) << "the way starts where the hero stands";
-  EXPECT_EQ(session.way().at(1, 0), WayMarks::toRight);
-  session.showWay(false);
-  EXPECT_TRUE(session.way().empty());
-  EXPECT_TRUE(session.helped()) << "once shown, the game stays helped";
-  session.showWay(true);
+
+  session.openMaze(withHeroAt(sampleMaze(), 3, 1), testing::standardGeometry());
+  EXPECT_FALSE(session.pauseAllowed() || session.wayShown() || session.helped());
+  EXPECT_EQ(session.mazeCode(), std::nullopt);
   session.restart();
-  EXPECT_TRUE(session.wayShown());
-  EXPECT_EQ(session.way().at(0, 0), WayMarks::toRight);
-  session.openMaze(sampleMaze(), testing::standardGeometry());
-  EXPECT_FALSE(session.wayShown());
-  EXPECT_FALSE(session.helped());
+  EXPECT_EQ(session.maze().heroCol + session.maze().heroRow, 0);
+  EXPECT_TRUE(session.savingAllowed()) << "as for an untimed new game";
 }
 
 // A victory reports the play time from the maze's first showing, pauses left out, with the
 // rooms walked and the shortest way's length; helped games and mazes from files report none.
 TEST(GameSession, AVictoryReportsItsPlayTimeUnlessHelpedOrFromAFile) {
   testing::FakeClock clock;
-  auto winTwoByTwo = [&](GameSession& session, std::optional<TimeLimit> limit, bool pause) {
+  GameSession session(clock);
+  auto win = [&](std::optional<TimeLimit> limit, bool helped) {
     clock.steady = 100.0;
     session.startNewMaze({2, 2, limit}, " 45296.17", testing::standardGeometry());
+    session.showWay(helped);
+    session.showWay(false);
     const auto [col, row] = testing::roomBeforeTheExit(session.maze());
     testing::clickRoom(session, col, row);
     finishWalk(session);
-    if (pause) {
-      clock.steady = 110.0;
-      session.setPaused(true);
-      clock.steady = 170.0;
-      session.setPaused(false);
-    }
+    clock.steady = 110.0;
+    session.setPaused(true);
+    clock.steady = 170.0;
+    session.setPaused(false);
     testing::clickRoom(session, 1, 1);
-    clock.steady = 190.25; // the walk ends in the exit room
+    session.walkKey({-1, 0, false}); // not walked after the victory
+    clock.steady = 190.25;          // the walk ends in the exit room
     finishWalk(session);
-    EXPECT_EQ(session.phase(), Phase::WonWaiting);
+    EXPECT_TRUE(session.maze().heroAtExit());
     clock.steady = 500.0;
     return session.victoryTick().won;
   };
-
-  GameSession session(clock);
-  const std::optional<GameResult> timed = winTwoByTwo(session, TimeLimit{1, 0}, true);
+  const std::optional<GameResult> timed = win(TimeLimit{1, 0}, false);
   ASSERT_TRUE(timed);
   EXPECT_EQ(timed->size, (MazeSize{2, 2}));
-  EXPECT_EQ(timed->time.milliseconds, 30250) << "100 to 190.25, less the minute paused";
-  EXPECT_EQ(timed->time.roomsWalked, 2);
-  EXPECT_EQ(timed->time.wayLength, 2);
-  EXPECT_TRUE(timed->time.timed);
-  EXPECT_EQ(timed->time.date, clock.date);
-
-  const std::optional<GameResult> untimed = winTwoByTwo(session, std::nullopt, false);
-  ASSERT_TRUE(untimed);
-  EXPECT_EQ(untimed->time.milliseconds, 90250);
-  EXPECT_FALSE(untimed->time.timed);
-
-  session.startNewMaze({2, 2, std::nullopt}, " 45296.17", testing::standardGeometry());
-  session.showWay(true);
-  session.showWay(false);
-  const auto [col, row] = testing::roomBeforeTheExit(session.maze());
-  testing::clickRoom(session, col, row);
-  finishWalk(session);
-  testing::clickRoom(session, 1, 1);
-  finishWalk(session);
-  ASSERT_EQ(session.phase(), Phase::WonWaiting);
-  EXPECT_FALSE(session.victoryTick().won) << "helped";
+  EXPECT_EQ(timed->time, (BestTime{30250, 2, 2, true, clock.date})) << "the minute paused left out";
+  EXPECT_EQ(win(std::nullopt, false)->time.milliseconds, 90250) << "an untimed game does not pause";
+  EXPECT_FALSE(win(std::nullopt, true)) << "helped";
 
   session.openMaze(withHeroAt(sampleMaze(), 3, 1), testing::standardGeometry());
   EXPECT_TRUE(session.keptAtExit());
