@@ -40,7 +40,7 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QLis
 
 GameMenu::GameMenu(MainWindow& window, FieldViewport& viewport, QTimer& clockTimer, GameFolders folders,
                    Services& services, ModalRunner& modals)
-    : QObject(&window), window_(window), viewport_(viewport), clockTimer_(clockTimer),
+    : window_(window), viewport_(viewport), clockTimer_(clockTimer),
       clockInterval_(clockTimer.interval()), folders_(std::move(folders)), services_(services), modals_(modals) {
   std::error_code error;
   keptGame_ = !folders_.userData.empty() && std::filesystem::is_regular_file(userFile(keptGameFileName), error);

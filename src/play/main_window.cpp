@@ -114,7 +114,7 @@ void MainWindow::createMenu() {
   menu->addSeparator();
   connect(addMenuItem(menu, "MenuExit", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
-  gameMenu_ = new GameMenu(*this, *viewport_, *clockTimer_, folders_, services_, modals_);
+  gameMenu_ = std::make_unique<GameMenu>(*this, *viewport_, *clockTimer_, folders_, services_, modals_);
   gameMenu_->addTo(*menuBar());
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));

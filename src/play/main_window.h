@@ -98,7 +98,7 @@ private:
   QTimer* victoryDelay_ = nullptr;
   QAction* saveItem_ = nullptr;
   QAction* saveAsItem_ = nullptr;
-  GameMenu* gameMenu_ = nullptr;
+  std::unique_ptr<GameMenu> gameMenu_; // goes first, while the session it reads is still there
 };
 
 } // namespace kvarnel
