@@ -43,7 +43,7 @@ GameMenu::GameMenu(MainWindow& window, FieldViewport& viewport, QTimer& clockTim
     : window_(window), viewport_(viewport), clockTimer_(clockTimer),
       clockInterval_(clockTimer.interval()), folders_(std::move(folders)), services_(services), modals_(modals) {
   std::error_code error;
-  keptGame_ = !folders_.userData.empty() && std::filesystem::is_regular_file(userFile(keptGameFileName), error);
+  keptGame_ = std::filesystem::is_regular_file(userFile(keptGameFileName), error);
   window_.installEventFilter(this);
   connect(&viewport_.pausePanel(), &PausePanel::clicked, this, [this] { pauseCommand(false); });
   // A second shortened by a pause lasts a whole second again after its tick.
@@ -205,7 +205,10 @@ void GameMenu::focusField() {
   if (viewport_.field().isEnabled()) viewport_.field().setFocus();
 }
 
-std::string GameMenu::userFile(const char* name) const { return folders_.userData + name; }
+// Nothing without a data folder: never a file of that name wherever the game was started.
+std::string GameMenu::userFile(const char* name) const {
+  return folders_.userData.empty() ? std::string() : folders_.userData + name;
+}
 
 bool GameMenu::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &window_ && event->type() == QEvent::KeyPress) {
