@@ -31,6 +31,13 @@ struct Maze {
   }
   std::uint8_t cell(std::int32_t x, std::int32_t y) const { return mazeGrid[cellIndex(x, y)]; }
   std::uint8_t& cell(std::int32_t x, std::int32_t y) { return mazeGrid[cellIndex(x, y)]; }
+  // Whether grid cell (x, y) is open; anything outside the grid counts as wall, so a maze file
+  // with an open border cell cannot lead a walk or a search off it.
+  bool openAt(std::int64_t x, std::int64_t y) const {
+    if (x < 0 || y < 0 || x > gridMaxX || y > gridMaxY) return false;
+    const std::size_t index = cellIndex(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y));
+    return index < mazeGrid.size() && mazeGrid[index] != cellWall;
+  }
 };
 
 } // namespace kvarnel

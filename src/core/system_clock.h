@@ -1,4 +1,5 @@
-// The real clock: local time of day, and a random source for the end window.
+// The real clock: local time of day and date, a steady clock, and a random source for the end
+// window.
 #pragma once
 
 #include "core/clock.h"
@@ -12,6 +13,8 @@ public:
   SystemClock();
   double secondsSinceMidnight() override;
   double random() override;
+  double steadySeconds() override;
+  CalendarDate today() override;
 
 private:
   std::mt19937_64 engine_;

@@ -5,8 +5,6 @@
 
 namespace kvarnel {
 
-inline constexpr std::int32_t timeBarFillBottom = 15; // the bar is filled from y 0 to 15, inclusive
-
 // The red part of the bar with secondsLeft to go: viewWidth - barPerSecond x secondsLeft,
 // rounded half to even. Red covers x 0..redExtent, green redExtent + 1..viewWidth.
 std::int32_t timeBarRedExtent(std::int32_t viewWidth, float barPerSecond, std::int32_t secondsLeft);

@@ -3,9 +3,14 @@
 // what they return; it holds no rule of its own.
 #pragma once
 
+#include "core/clock.h"
 #include "core/maze.h"
+#include "core/way_search.h"
+#include "play/best_times.h"
 #include "play/end_message.h"
 #include "play/hero_walk.h"
+#include "play/play_time.h"
+#include "play/walk_keys.h"
 #include "view/field_geometry.h"
 #include "view/scroll_layout.h"
 #include "windows/new_game_request.h"
@@ -46,10 +51,17 @@ struct SessionChanges {
   std::optional<std::int32_t> timeBarRed; // paint the time bar red up to here, green beyond
   bool timeRanOut = false;                // the time bar turns red all over
   std::optional<GameEnd> showEnd;         // show the end window
+  bool wayChanged = false;                // the way drawn over the field changed, came or went
+  std::optional<GameResult> won;          // a victory that may enter the best times
 };
 
 class GameSession {
 public:
+  // Without a clock every play time is 0.
+  GameSession() = default;
+  // Play times are measured on the clock's steady seconds, dates taken from it.
+  explicit GameSession(Clock& clock) : clock_(&clock) {}
+
   // A new maze for "Старт!" made from seedText, drawn with the given geometry. A size the game
   // cannot make (the dialog refuses it first) changes nothing.
   SessionChanges startNewMaze(const NewGameRequest& request, const std::string& seedText,
@@ -58,6 +70,8 @@ public:
   SessionChanges openMaze(Maze maze, const FieldGeometry& geometry);
   // Other pictures: the maze on show, if any, is drawn again with the hero in his place.
   SessionChanges changePictures(const FieldGeometry& geometry);
+  // What the client area's layout depends on, for a client area of that size, as the game stands.
+  WindowLayoutInput layoutInput(int clientWidth, int clientHeight, bool minimised) const;
   // The client area was laid out: the extents of the field in view, the time bar's scale.
   void takeLayout(const WindowLayout& layout);
 
@@ -72,12 +86,24 @@ public:
   // The victory delay's one tick, a second after the hero reached the exit room.
   SessionChanges victoryTick();
 
+  // A walk key: walked at once where a click would walk, remembered (the last one only) while
+  // the hero walks and walked when he stops; nothing where a click would do nothing.
+  SessionChanges walkKey(WalkKey key);
+  // The maze in play again from its start: the hero in room (0, 0), a timed game's clock at its
+  // full limit, saving as for a new game. The way stays as it was shown, and so does the help.
+  SessionChanges restart();
+  // Stops or starts again a running timed game: no clock, no walk, no clicks while paused.
+  SessionChanges setPaused(bool paused);
+  // Draws the way from the hero's room to the door, following him; a game that showed it is
+  // helped and enters no best time.
+  SessionChanges showWay(bool shown);
+
   const Maze& maze() const { return maze_; }
   const FieldView& view() const { return view_; }
   const TimedGame& timedGame() const { return timed_; }
   Phase phase() const { return phase_; }
   bool mazeShown() const { return phase_ != Phase::NoMaze; }
-  bool fieldTakesClicks() const { return phase_ == Phase::Ready; }
+  bool fieldTakesClicks() const { return phase_ == Phase::Ready && !paused_; }
   bool stepTimerRuns() const;
   bool clockRuns() const;
   bool victoryDelayRuns() const { return phase_ == Phase::WonWaiting; }
@@ -85,9 +111,24 @@ public:
   // opened maze leaves them as they were.
   bool savingAllowed() const { return savingAllowed_; }
 
+  bool pauseAllowed() const { return paused_ || clockRuns(); }
+  bool paused() const { return paused_; }
+  bool wayAllowed() const { return mazeShown() && !paused_; }
+  bool wayShown() const { return wayShown_; }
+  // The way's marks while it is shown; none when the hero's room has no way to the door.
+  const WayMarks& way() const { return way_; }
+  bool helped() const { return helped_; }
+  // "WxH:TEXT" of a maze made from its seed text; nothing for a maze opened from a file.
+  std::optional<std::string> mazeCode() const;
+  // An untimed game in play and not won: the game keeps it when the player leaves.
+  bool keptAtExit() const;
+
 private:
   SessionChanges beginPlay(const FieldGeometry& geometry);
   void placeHeroBox();
+  void beginWalk(const WalkPlan& plan);
+  void findWay();
+  double now() const { return clock_ != nullptr ? clock_->steadySeconds() : 0.0; }
 
   Maze maze_;
   Walk walk_;
@@ -96,6 +137,17 @@ private:
   Phase phase_ = Phase::NoMaze;
   bool pressed_ = false; // a button went down on the field since the last release handled
   bool savingAllowed_ = false;
+
+  Clock* clock_ = nullptr;
+  std::optional<std::string> seedText_; // none for a maze from a file
+  std::optional<WalkKey> pendingKey_;
+  bool paused_ = false;
+  bool wayShown_ = false;
+  bool helped_ = false;
+  WayMarks way_;
+  PlayTime playTime_;
+  std::int32_t roomsWalked_ = 0;
+  std::optional<GameResult> result_; // a won game that may enter the best times
 };
 
 } // namespace kvarnel

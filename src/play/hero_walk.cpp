@@ -8,12 +8,6 @@
 namespace kvarnel {
 namespace {
 
-bool isOpen(const Maze& maze, std::int64_t gx, std::int64_t gy) {
-  if (gx < 0 || gy < 0 || gx > maze.gridMaxX || gy > maze.gridMaxY) return false;
-  const std::size_t index = maze.cellIndex(static_cast<std::int32_t>(gx), static_cast<std::int32_t>(gy));
-  return index < maze.mazeGrid.size() && maze.mazeGrid[index] != cellWall;
-}
-
 // Limits included.
 bool inBand(double at, std::int32_t start, std::int32_t size) {
   return start <= at && at <= static_cast<double>(start) + size;
@@ -47,7 +41,7 @@ std::int64_t roomsOpen(const Maze& maze, std::int64_t asked, std::int32_t dx, st
   for (std::int64_t i = 1; i <= 2 * asked; ++i) {
     gx += dx;
     gy += dy;
-    if (!isOpen(maze, gx, gy)) return (i - 1) / 2;
+    if (!maze.openAt(gx, gy)) return (i - 1) / 2;
   }
   return asked;
 }

@@ -1,14 +1,14 @@
 // The main window.
 #include "play/main_window.h"
 
-#include "core/colours.h"
 #include "core/new_maze.h"
 #include "play/end_of_game_window.h"
 #include "play/folder_choice.h"
 #include "play/game_clock.h"
+#include "play/game_menu.h"
 #include "view/field_viewport.h"
 #include "view/field_widget.h"
-#include "view/picture_box.h"
+#include "view/time_bar.h"
 #include "web/web_links.h"
 #include "windows/about_window.h"
 #include "windows/design.h"
@@ -20,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QPainter>
 #include <QTimer>
 
 namespace kvarnel {
@@ -40,7 +39,8 @@ PictureFolders pictureFoldersOf(const GameFolders& folders) { return {folders.da
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
-    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals) {
+    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals),
+      session_(services.clock) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(gameIcon());
@@ -68,14 +68,8 @@ void MainWindow::createControls() {
   client_->installEventFilter(this);
   setCentralWidget(client_);
 
-  timeBar_ = new PictureBox(client_);
-  timeBar_->setObjectName(QStringLiteral("picTime"));
+  timeBar_ = new TimeBar(client_);
   timeBar_->setGeometry(twipsRect(0, 1020, 7500, 285));
-  timeBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  timeBar_->setLineWidth(boxFrameWidth);
-  timeBar_->setBackgroundColour(qtColour(colourGreen));
-  timeBar_->setEnabled(false);
-  timeBar_->hide();
 
   viewport_ = new FieldViewport(client_);
   viewport_->setObjectName(QStringLiteral("picControl"));
@@ -122,6 +116,9 @@ void MainWindow::createMenu() {
   menu->addSeparator();
   connect(addMenuItem(menu, "MenuExit", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
+  gameMenu_ = std::make_unique<GameMenu>(*this, *viewport_, *clockTimer_, folders_, services_, modals_);
+  gameMenu_->addTo(*menuBar());
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
   help->setObjectName(QStringLiteral("Help"));
   connect(addMenuItem(help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1), &QAction::triggered,
@@ -136,11 +133,11 @@ void MainWindow::usePictures(GamePictures pictures) {
   showChanges(session_.changePictures(fieldGeometryOf(pictures_.wallSide())));
 }
 
-void MainWindow::startNewMaze(const NewGameRequest& request) {
+void MainWindow::startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText) {
   files_.mazeFilePath.clear();
   setFileCaption({});
-  const std::string seedText = seedTextNow(services_.clock);
-  showChanges(session_.startNewMaze(request, seedText, fieldGeometryOf(pictures_.wallSide())));
+  const std::string seed = seedText ? *seedText : seedTextNow(services_.clock);
+  showChanges(session_.startNewMaze(request, seed, fieldGeometryOf(pictures_.wallSide())));
 }
 
 void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
@@ -185,18 +182,20 @@ void MainWindow::choosePictureCommand(PictureKind kind) {
   }
 }
 
-// A maze is opened only with all three pictures: the chooser asks for each one missing, as
-// "Старт!" does, and a cancelled chooser leaves the maze unopened.
-void MainWindow::openMazeCommand() {
-  std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_);
-  if (!opened) return;
+bool MainWindow::completePictures() {
   for (PictureKind kind : pictureKinds) {
     if (pictures_[kind]) continue;
     std::optional<Picture> chosen = choosePicture(kind);
-    if (!chosen) return;
+    if (!chosen) return false;
     pictures_[kind] = std::move(chosen);
   }
-  playOpenedMaze(std::move(opened->maze), opened->path);
+  return true;
+}
+
+// A maze is opened only with all three pictures: a cancelled chooser leaves it unopened.
+void MainWindow::openMazeCommand() {
+  std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_);
+  if (opened && completePictures()) playOpenedMaze(std::move(opened->maze), opened->path);
 }
 
 void MainWindow::saveCommand(bool saveAs) {
@@ -219,22 +218,16 @@ void MainWindow::showChanges(const SessionChanges& changes) {
   if (changes.layOut) layOutClientArea();
   if (changes.newGame) {
     stopTimers();
-    timeBar_->setBackgroundColour(qtColour(colourGreen));
+    timeBar_->reset();
   }
   if (changes.heroMoved) viewport_->moveHero(session_.view().heroX, session_.view().heroY);
   if (changes.scrollTo) viewport_->scrollTo(*changes.scrollTo);
-  if (changes.timeBarRed) {
-    const int red = *changes.timeBarRed;
-    const int right = session_.view().viewWidth;
-    QPainter painter(&timeBar_->canvas());
-    painter.fillRect(QRect(QPoint(0, 0), QPoint(red, timeBarFillBottom)), qtColour(colourRed));
-    painter.fillRect(QRect(QPoint(red + 1, 0), QPoint(right, timeBarFillBottom)), qtColour(colourGreen));
-    timeBar_->update();
-  }
-  if (changes.timeRanOut) timeBar_->setBackgroundColour(qtColour(colourRed));
+  if (changes.timeBarRed) timeBar_->showSeconds(*changes.timeBarRed, session_.view().viewWidth);
+  if (changes.timeRanOut) timeBar_->showTimeUp();
   followSession();
   if (changes.walkEnded) viewport_->field().setFocus();
   if (changes.showEnd) showEnd(*changes.showEnd);
+  gameMenu_->showChanges(changes);
 }
 
 // What the session decides at every moment: which timers run, whether the field takes clicks,
@@ -250,6 +243,7 @@ void MainWindow::followSession() {
   viewport_->setTakesClicks(session_.fieldTakesClicks());
   saveItem_->setEnabled(session_.savingAllowed());
   saveAsItem_->setEnabled(session_.savingAllowed());
+  gameMenu_->follow();
 }
 
 void MainWindow::stopTimers() {
@@ -257,16 +251,8 @@ void MainWindow::stopTimers() {
 }
 
 void MainWindow::layOutClientArea() {
-  const std::optional<TimeLimit>& limit = session_.timedGame().limit;
-  WindowLayoutInput in;
-  in.clientWidth = client_->width();
-  in.clientHeight = client_->height();
-  in.minimised = isMinimized();
-  in.mazeShown = session_.mazeShown();
-  in.timedGame = limit.has_value();
-  in.limitMinutes = limit ? limit->minutes : 0;
-  in.limitSeconds = limit ? limit->seconds : 0;
-  const WindowLayout layout = layOutWindow(in);
+  const WindowLayout layout =
+      layOutWindow(session_.layoutInput(client_->width(), client_->height(), isMinimized()));
   if (layout.skip) return;
   if (layout.widenWindow) resize(width() - client_->width() + smallestClientWidth, height());
   session_.takeLayout(layout);
@@ -301,6 +287,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     closed_ = true;
     stopTimers();
+    gameMenu_->keepGameForLater();
     writeOptions(folders_, options_);
   }
   event->accept();

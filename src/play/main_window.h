@@ -13,7 +13,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
 class QTimer;
@@ -21,9 +24,10 @@ class QTimer;
 namespace kvarnel {
 
 class FieldViewport;
+class GameMenu;
 class ModalRunner;
 class NewGameDialog;
-class PictureBox;
+class TimeBar;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -38,10 +42,16 @@ public:
 
   // The pictures the field is drawn with; a maze on show is drawn again with them.
   void usePictures(GamePictures pictures);
-  // A new maze as "Старт!" asks for it, with the pictures in use; no file is current.
-  void startNewMaze(const NewGameRequest& request);
+  // A new maze as "Старт!" asks for it, with the pictures in use; no file is current. Made from
+  // seedText when given (a maze code), else from the time of day.
+  void startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText = std::nullopt);
   // A maze read from the file at path, played untimed; that file becomes the current one.
   void playOpenedMaze(Maze maze, const std::string& path);
+  // A command of the session from outside the designed menu; its changes are shown.
+  void command(const std::function<SessionChanges(GameSession&)>& run) { showChanges(run(session_)); }
+  // Asks the chooser for each kind of picture still missing, as "Старт!" does; false when the
+  // player cancels one (the pictures chosen before it are kept).
+  bool completePictures();
 
 signals:
   // The window has been closed and the options written: the program ends.
@@ -84,13 +94,14 @@ private:
   bool closed_ = false;
 
   QWidget* client_ = nullptr;
-  PictureBox* timeBar_ = nullptr;
+  TimeBar* timeBar_ = nullptr;
   FieldViewport* viewport_ = nullptr;
   QTimer* stepTimer_ = nullptr;
   QTimer* clockTimer_ = nullptr;
   QTimer* victoryDelay_ = nullptr;
   QAction* saveItem_ = nullptr;
   QAction* saveAsItem_ = nullptr;
+  std::unique_ptr<GameMenu> gameMenu_; // goes first, while the session it reads is still there
 };
 
 } // namespace kvarnel

@@ -18,11 +18,12 @@ struct GameFolders {
   std::string data;    // the picture folders and the help page
   std::string options; // Options.ini
   std::string pages;   // the redirect pages that open web addresses
-  std::string userData; // the player's own folders: "Герои", "Стенки" and "Двери" of his pictures
+  std::string userData; // the player's own: his picture folders, the best times and the game kept
+                        // at exit; empty: none
   std::string mazes;    // where the open and save dialogs start
 };
 
-// Everything in the program folder, as the game has it beside its executable.
+// Everything in the program folder, as a copy of the game that may write there has it.
 GameFolders programFolders(const std::string& programFolder);
 
 // The options as the game starts: the defaults, then what Options.ini holds. A picture name

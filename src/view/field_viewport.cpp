@@ -4,11 +4,13 @@
 #include "view/background.h"
 #include "view/field_painter.h"
 #include "view/field_widget.h"
+#include "view/pause_panel.h"
 #include "view/picture_label.h"
 #include "view/scroll_bars.h"
 
 #include <QEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <limits>
@@ -31,6 +33,7 @@ FieldViewport::FieldViewport(QWidget* parent) : QFrame(parent) {
   field_ = new FieldWidget(inside_);
   field_->setObjectName(QStringLiteral("picPole"));
   field_->setEnabled(false);
+  field_->setFocusPolicy(Qt::StrongFocus); // the walking keys go to the field
 
   heroBox_ = new PictureLabel(field_);
   heroBox_->setObjectName(QStringLiteral("picGeroy"));
@@ -56,6 +59,8 @@ FieldViewport::FieldViewport(QWidget* parent) : QFrame(parent) {
   scrollCorner_->setObjectName(QStringLiteral("PctrUgol"));
   setBackground(scrollCorner_, QColor(224, 224, 224));
   scrollCorner_->hide();
+
+  pausePanel_ = new PausePanel(this);
 }
 
 void FieldViewport::showTitle(const QPixmap& title) {
@@ -144,6 +149,25 @@ ViewScroll FieldViewport::scrollBars() const {
 void FieldViewport::scrollTo(const ViewScroll& scroll) {
   if (!verticalBar_->isHidden()) verticalBar_->setValue(scroll.vertical.value);
   if (!horizontalBar_->isHidden()) horizontalBar_->setValue(scroll.horizontal.value);
+}
+
+void FieldViewport::showPaused(bool paused) {
+  if (paused) pausePanel_->raise();
+  pausePanel_->setVisible(paused);
+}
+
+void FieldViewport::wheelEvent(QWheelEvent* event) {
+  QPoint turn = event->angleDelta();
+  if (turn.x() == 0 && (event->modifiers() & Qt::ShiftModifier)) turn = QPoint(turn.y(), 0);
+  wheelRest_ += turn;
+  constexpr int notch = 120; // one step of an ordinary wheel
+  const QPoint notches(wheelRest_.x() / notch, wheelRest_.y() / notch);
+  wheelRest_ -= notches * notch;
+  // Turning the wheel away from the player (a positive turn) shows what is above or to the left.
+  for (auto [bar, count] : {std::pair{horizontalBar_, notches.x()}, std::pair{verticalBar_, notches.y()}}) {
+    if (count != 0 && !bar->isHidden()) bar->setValue(bar->value() - count * bar->singleStep());
+  }
+  event->accept();
 }
 
 bool FieldViewport::eventFilter(QObject* watched, QEvent* event) {

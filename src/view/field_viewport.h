@@ -8,12 +8,14 @@
 #include "view/scroll_layout.h"
 
 #include <QFrame>
+#include <QPoint>
 
 class QScrollBar;
 
 namespace kvarnel {
 
 class FieldWidget;
+class PausePanel;
 class PictureLabel;
 
 class FieldViewport : public QFrame {
@@ -38,8 +40,15 @@ public:
   // Scrolls to the values of the shown bars.
   void scrollTo(const ViewScroll& scroll);
 
+  // The pause panel covers the viewport, or is gone; a click on it is its clicked().
+  void showPaused(bool paused);
+  PausePanel& pausePanel() { return *pausePanel_; }
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The wheel scrolls the field by the bars' small change: down and up, sideways with Shift or
+  // a sideways wheel.
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
   void fitField();
@@ -52,11 +61,13 @@ private:
   QScrollBar* verticalBar_ = nullptr;
   QScrollBar* horizontalBar_ = nullptr;
   QWidget* scrollCorner_ = nullptr;
+  PausePanel* pausePanel_ = nullptr;
   bool mazeShown_ = false;
   QSize titleSize_;
   PixelRect fieldRect_; // the whole field, in field pixels
   QPoint titleAt_;
   QPoint heroAt_;
+  QPoint wheelRest_; // wheel turns short of a whole notch
 };
 
 } // namespace kvarnel

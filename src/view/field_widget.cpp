@@ -2,6 +2,7 @@
 #include "view/field_widget.h"
 
 #include "view/field_painter.h"
+#include "view/way_painter.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -32,12 +33,18 @@ void FieldWidget::setOrigin(QPoint origin) {
   update();
 }
 
+void FieldWidget::showWay(const WayMarks* way) {
+  way_ = way;
+  update();
+}
+
 void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(-origin_);
   const QRect area = event->rect().translated(origin_);
   if (maze_ != nullptr) {
     paintField(painter, area, *maze_, geometry_, wall_, door_);
+    if (way_ != nullptr) paintWay(painter, area, *way_, geometry_);
   } else {
     painter.fillRect(area, Qt::white);
     painter.drawPixmap(0, 0, title_);

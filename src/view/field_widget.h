@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/maze.h"
+#include "core/way_search.h"
 #include "view/field_geometry.h"
 
 #include <QPixmap>
@@ -23,6 +24,8 @@ public:
   // The point of the field shown at the widget's top-left corner.
   void setOrigin(QPoint origin);
   QPoint origin() const { return origin_; }
+  // Draws this way over the maze from now on, read at every paint; none draws no way.
+  void showWay(const WayMarks* way);
 
 signals:
   void pressed();
@@ -41,6 +44,7 @@ private:
   QPixmap wall_;
   QPixmap door_;
   QPoint origin_;
+  const WayMarks* way_ = nullptr;
 };
 
 } // namespace kvarnel

@@ -22,9 +22,6 @@ QFont designFont(const QString& family, double points, bool bold, bool underline
 inline const QString sansSerif = QStringLiteral("MS Sans Serif");
 inline const QString serif = QStringLiteral("Times New Roman");
 
-// One of the game's colours (24 bits, red in the low byte).
-inline QColor qtColour(std::int32_t bgr) { return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff); }
-
 // A fixed-size dialog with a close box and no minimise or maximise box, centred.
 void makeDialogFrame(QWidget* dialog, int clientWidth, int clientHeight);
 

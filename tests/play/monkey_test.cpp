@@ -1,14 +1,20 @@
-// A seeded monkey plays the main window: random clicks, ticks, resizes, scrolls, picture
-// changes, new games, saves and opens, with the game's invariants checked after every event.
+// A seeded monkey plays the main window: random clicks, walking keys, ticks, resizes, scrolls,
+// picture changes, new games, saves and opens, restarts, pauses, the way out and maze codes, with
+// the game's invariants checked after every event.
+#include "play/best_times.h"
 #include "play/end_of_game_window.h"
+#include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "view/field_widget.h"
+#include "windows/code_entry_dialog.h"
 #include "windows/new_game_dialog.h"
 #include "windows/picture_chooser.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,6 +75,14 @@ protected:
       ++seen.endWindows;
       testing::fire(*in<QTimer>(dialog, "Timer1"));
       in<QPushButton>(dialog, "OK")->click();
+    } else if (qobject_cast<CodeEntryDialog*>(&dialog) != nullptr) { // a code, good or bad, or none
+      const std::string code = std::to_string(pick(0, 7)) + (pick(0, 3) == 0 ? "*" : "x") + std::to_string(pick(0, 7));
+      in<QLineEdit>(dialog, "txtCode")->setText(QString::fromStdString(code + ":" + std::to_string(pick(0, 99))));
+      in<QPushButton>(dialog, pick(0, 4) == 0 ? "kNO" : "kOK")->click();
+      if (dialog.isVisible()) in<QPushButton>(dialog, "kNO")->click();
+      if (dialog.result() == QDialog::Accepted) gameBegun(true);
+    } else if (auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OK"))) { // code, best times
+      ok->click();
     }
   }
 
@@ -83,8 +97,35 @@ protected:
 
   void tick(const char* name) { testing::fire(*control<QTimer>(name)); }
 
+  void walkKey() {
+    static constexpr int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_W, 0x424, 0x42B, Qt::Key_D};
+    QKeyEvent press(QEvent::KeyPress, keys[pick(0, 7)], pick(0, 3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+    const bool walking = control<QTimer>("tmrStep")->isActive();
+    QApplication::sendEvent(window.get(), &press);
+    if (!walking && control<QTimer>("tmrStep")->isActive()) ++seen.walks;
+  }
+
+  void gameBegun(bool savable) {
+    ++seen.games;
+    endWindowsThisGame = 0;
+    saveExpected = savable;
+  }
+
+  void gameMenuEvent() {
+    const int choice = pick(0, 9);
+    const char* items[] = {"GameRestart", "GamePause", "GamePause", "GameShowWay", "GameCode", "GameFromCode", "GameRecords"};
+    if (choice == 7 && control("PausePanel")->isVisible()) QTest::mouseClick(control("PausePanel"), Qt::LeftButton);
+    if (choice >= 8) emit qGuiApp->applicationStateChanged(choice == 8 ? Qt::ApplicationInactive : Qt::ApplicationActive);
+    // Restarts, the way and the best times now and then: a monkey that restarted often would never win.
+    if (choice >= 7 || !menuItem(items[choice])->isEnabled() || ((choice == 0 || choice >= 3) && pick(0, 9) != 0)) return;
+    menuItem(items[choice])->trigger();
+    if (choice == 0) gameBegun(!session().timedGame().limit);
+    seen.restarts += choice == 0 ? 1 : 0;
+    seen.pauses += session().paused() ? 1 : 0;
+  }
+
   void event() {
-    switch (pick(0, 15)) {
+    switch (pick(0, 21)) {
     case 0:
     case 1:
     case 2:
@@ -145,7 +186,32 @@ protected:
         }
       }
       break;
+    case 16:
+    case 17:
+    case 18: walkKey(); break;
+    case 19:
+    case 20:
+    case 21: gameMenuEvent(); break;
     }
+  }
+
+  // Around every event: a paused clock does not move, and only unhelped games of mazes made from
+  // a seed enter the best times.
+  struct Before {
+    bool paused, mayRecord;
+    std::int32_t secondsLeft;
+    std::string bestTimes;
+  };
+  Before before() const {
+    return {session().paused(), !session().helped() && session().mazeCode().has_value(),
+            session().timedGame().secondsLeft, testing::readBytes(userData + bestTimesFileName)};
+  }
+  void checkAround(const Before& was) {
+    ASSERT_TRUE(!(was.paused && session().paused()) || session().timedGame().secondsLeft == was.secondsLeft);
+    ASSERT_TRUE(!session().paused() || (!control<QTimer>("tmrTimer")->isActive() && control("PausePanel")->isVisible()));
+    if (testing::readBytes(userData + bestTimesFileName) == was.bestTimes) return;
+    ASSERT_TRUE(was.mayRecord) << "a helped game or a maze from a file entered the best times";
+    ++seen.bestTimes;
   }
 
   void checkInvariants(int step) {
@@ -161,7 +227,7 @@ protected:
     ASSERT_LT(m.heroCol, m.mazeWidth);
     ASSERT_LT(m.heroRow, m.mazeHeight);
     ASSERT_NE(m.cell(2 * m.heroCol + 1, 2 * m.heroRow + 1), cellWall);
-    if (!control<QTimer>("tmrStep")->isActive()) {
+    if (!control<QTimer>("tmrStep")->isActive() && !session().paused()) { // a pause may stop a walk midway
       const FieldGeometry& g = session().view().geometry;
       const QPoint rest(g.wallSize + maze().heroCol * g.cellStep, g.wallSize + maze().heroRow * g.cellStep);
       ASSERT_EQ(control("picGeroy")->pos() + control<FieldWidget>("picPole")->origin(), rest);
@@ -169,7 +235,7 @@ protected:
   }
 
   struct Seen {
-    int games = 0, walks = 0, endWindows = 0, saves = 0, opens = 0;
+    int games = 0, walks = 0, endWindows = 0, saves = 0, opens = 0, restarts = 0, pauses = 0, bestTimes = 0;
   } seen;
   std::mt19937 random{20261209};
   int endWindowsThisGame = 0;
@@ -180,8 +246,10 @@ protected:
 TEST_F(Monkey, TwentyThousandEventsKeepTheGameSound) {
   newGame();
   for (int step = 0; step < 20000; ++step) {
+    const Before was = before();
     event();
     ASSERT_NO_FATAL_FAILURE(checkInvariants(step));
+    ASSERT_NO_FATAL_FAILURE(checkAround(was)) << "event " << step;
   }
   // The monkey really played.
   EXPECT_GT(seen.games, 50);
@@ -189,6 +257,9 @@ TEST_F(Monkey, TwentyThousandEventsKeepTheGameSound) {
   EXPECT_GT(seen.endWindows, 5);
   EXPECT_GT(seen.saves, 20);
   EXPECT_GT(seen.opens, 5);
+  EXPECT_GT(seen.restarts, 5);
+  EXPECT_GT(seen.pauses, 5);
+  EXPECT_GT(seen.bestTimes, 0);
 }
 
 } // namespace

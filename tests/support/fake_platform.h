@@ -14,7 +14,11 @@ class FakeClock : public Clock {
 public:
   double seconds = 45296.17; // 12:34:56.17
   std::deque<double> randoms;
+  double steady = 1000.0; // moved on by the tests
+  CalendarDate date{2025, 3, 14};
   double secondsSinceMidnight() override { return seconds; }
+  double steadySeconds() override { return steady; }
+  CalendarDate today() override { return date; }
   double random() override {
     if (randoms.empty()) return 0.5;
     const double r = randoms.front();

@@ -25,12 +25,14 @@ void putPicture(const std::string& appFolder, const char* folder, const char* na
 
 void GameFixture::SetUp() {
   ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(userFolder.isValid());
   restart();
 }
 
 void GameFixture::restart() {
   window.reset();
-  const GameFolders folders = programFolders(folder.path().toStdString());
+  GameFolders folders = programFolders(folder.path().toStdString());
+  folders.userData = userData = appFolderOf(userFolder.path().toStdString());
   appFolder = folders.data;
   window = std::make_unique<MainWindow>(folders, readStartupOptions(folders), services, modals);
   window->show();

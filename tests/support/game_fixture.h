@@ -58,6 +58,8 @@ protected:
 
   QTemporaryDir folder;
   std::string appFolder; // ends in "/"
+  QTemporaryDir userFolder;
+  std::string userData; // the player's data folder, apart from the program folder; ends in "/"
   FakeMessageBoxes messages;
   FakeFileDialogs fileDialogs;
   FakeDocumentOpener documents;
