@@ -61,8 +61,10 @@ void GameMenu::addTo(QMenuBar& bar) {
   QMenu* menu = bar.addMenu(QStringLiteral("Игра"));
   menu->setObjectName(QStringLiteral("Game"));
   restart_ = menuItem(menu, "GameRestart", QStringLiteral("Начать заново"), {Qt::Key_F5});
-  pause_ = menuItem(menu, "GamePause", QStringLiteral("Пауза"), {Qt::Key_P, Qt::Key_Pause});
-  way_ = menuItem(menu, "GameShowWay", QStringLiteral("Показать выход"), {Qt::Key_H});
+  // P and H are also taken where a Russian layout puts them: З and Р.
+  pause_ = menuItem(menu, "GamePause", QStringLiteral("Пауза"),
+                    {Qt::Key_P, Qt::Key_Pause, QKeySequence(QStringLiteral("З"))});
+  way_ = menuItem(menu, "GameShowWay", QStringLiteral("Показать выход"), {Qt::Key_H, QKeySequence(QStringLiteral("Р"))});
   menu->addSeparator();
   code_ = menuItem(menu, "GameCode", QStringLiteral("Код лабиринта..."), {QKeySequence(Qt::CTRL | Qt::Key_K)});
   QAction* fromCode =

@@ -14,7 +14,12 @@
 
 namespace kvarnel {
 
-void ExecModalRunner::run(QDialog& dialog) { dialog.exec(); }
+void ExecModalRunner::run(QDialog& dialog) {
+  dialog.exec();
+  // The window under the dialog takes the keyboard again, even where no window manager hands
+  // it back: its shortcuts and walking keys work at once.
+  if (QWidget* parent = dialog.parentWidget()) parent->window()->activateWindow();
+}
 
 MessageAnswer QtMessageBoxes::show(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                    MessageAnswer defaultAnswer) {

@@ -61,8 +61,8 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
   EXPECT_EQ(menus[1]->menu()->objectName(), QStringLiteral("Game"));
   const std::tuple<const char*, const char*, QList<QKeySequence>> items[] = {
       {"GameRestart", "Начать заново", {Qt::Key_F5}},
-      {"GamePause", "Пауза", {Qt::Key_P, Qt::Key_Pause}},
-      {"GameShowWay", "Показать выход", {Qt::Key_H}},
+      {"GamePause", "Пауза", {Qt::Key_P, Qt::Key_Pause, QKeySequence(QStringLiteral("З"))}},
+      {"GameShowWay", "Показать выход", {Qt::Key_H, QKeySequence(QStringLiteral("Р"))}},
       {"GameCode", "Код лабиринта...", {QKeySequence(Qt::CTRL | Qt::Key_K)}},
       {"GameFromCode", "Лабиринт по коду...", {QKeySequence(Qt::CTRL | Qt::Key_L)}},
       {"GameRecords", "Рекорды", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
