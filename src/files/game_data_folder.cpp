@@ -9,10 +9,6 @@ namespace kvarnel {
 
 namespace fs = std::filesystem;
 
-std::string gameDataFolder(const std::string& executableFolder) {
-  return holdsGamePictures(executableFolder) ? executableFolder : installedDataFolder(executableFolder);
-}
-
 bool holdsGamePictures(const std::string& folder) {
   std::error_code ec;
   return fs::is_directory(fs::path(folder) / pictureFolderName(PictureKind::Hero), ec);

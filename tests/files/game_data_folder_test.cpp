@@ -19,21 +19,14 @@ TEST(GameDataFolder, BesideTheExecutableWhenItHoldsTheHeroesElseUnderThePrefix) 
   fs::remove_all(prefix);
   const fs::path bin = prefix / "bin";
   fs::create_directories(bin);
-  const std::string installed = (prefix / "share" / "kvarnel").string();
-
-  // An installed executable's folder holds no pictures.
-  EXPECT_EQ(gameDataFolder(bin.string()), installed);
-  EXPECT_EQ(gameDataFolder((prefix / "bin/").string()), installed);
-  // A file named like the folder is no picture folder.
-  std::ofstream(bin / "Герои") << "x";
-  EXPECT_EQ(gameDataFolder(bin.string()), installed);
-  // The build's folder, or a copy of the game: the pictures are beside the executable, even
-  // when an installation's folder exists as well.
+  EXPECT_EQ(installedDataFolder(bin.string()), (prefix / "share" / "kvarnel").string());
+  EXPECT_EQ(installedDataFolder((prefix / "bin/").string()), (prefix / "share" / "kvarnel").string());
+  EXPECT_FALSE(holdsGamePictures(bin.string()));
+  std::ofstream(bin / "Герои") << "x"; // a file of that name is no picture folder
+  EXPECT_FALSE(holdsGamePictures(bin.string()));
   fs::remove(bin / "Герои");
   fs::create_directories(bin / "Герои");
-  fs::create_directories(installed);
-  EXPECT_EQ(gameDataFolder(bin.string()), bin.string());
-
+  EXPECT_TRUE(holdsGamePictures(bin.string()));
   fs::remove_all(prefix);
 }
 

@@ -9,22 +9,9 @@ namespace kvarnel {
 namespace {
 
 using testing::mazeFrom;
+using testing::sampleMaze;
 using testing::viewAt;
 using testing::withHeroAt;
-
-// 4 x 3 rooms, field 208 x 160. Row 0 is one corridor; column 0 runs down to row 2; rooms
-// (1, 1)-(2, 1) are a short corridor; column 3 runs from row 0 to the exit room (3, 2).
-Maze sampleMaze() {
-  return mazeFrom({
-      "#########",
-      "#.......#",
-      "#.#####.#",
-      "#.#...#.#",
-      "#.#.###.#",
-      "#.#.....#",
-      "#########",
-  });
-}
 
 TEST(HeroWalk, ClicksBecomeWalks) {
   struct Row {

@@ -10,6 +10,20 @@ namespace kvarnel::testing {
 // pixels apart and the hero at rest in room (c, r) is at (16 + 48c, 16 + 48r).
 inline FieldGeometry standardGeometry() { return fieldGeometryOf(16); }
 
+// 4 x 3 rooms, field 208 x 160. Row 0 is one corridor; column 0 runs down to row 2; rooms
+// (1, 1)-(2, 1) are a short corridor; column 3 runs from row 0 to the exit room (3, 2).
+inline Maze sampleMaze() {
+  return mazeFrom({
+      "#########",
+      "#.......#",
+      "#.#####.#",
+      "#.#...#.#",
+      "#.#.###.#",
+      "#.#.....#",
+      "#########",
+  });
+}
+
 inline FieldView viewAt(const Maze& maze) {
   FieldView view;
   view.geometry = standardGeometry();
