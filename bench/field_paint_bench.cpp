@@ -1,8 +1,8 @@
 // One full repaint of a window-sized viewport of the field: the time must not grow with the
 // maze, and even a field over 200 000 pixels a side must take little memory.
-#include "core/new_maze.h"
-#include "view/field_geometry.h"
-#include "view/field_painter.h"
+#include "game/core/new_maze.h"
+#include "game/view/field_geometry.h"
+#include "front/field/field_painter.h"
 
 #include <QImage>
 #include <QPainter>

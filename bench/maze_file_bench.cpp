@@ -1,7 +1,7 @@
 // Writing and reading maze files: the cost must grow linearly with the rooms.
 // A write pays a fixed fsync; composing and parsing show the format's own cost.
-#include "core/new_maze.h"
-#include "files/maze_file_format.h"
+#include "game/core/new_maze.h"
+#include "game/files/maze_file_format.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // New maze (generate + mark + close) at several sizes: the cost must grow linearly with the rooms.
-#include "core/new_maze.h"
+#include "game/core/new_maze.h"
 
 #include <benchmark/benchmark.h>
 

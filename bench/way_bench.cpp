@@ -1,9 +1,9 @@
 // The way to the door: finding it after a walk in the largest mazes, and painting it over a
 // window-sized viewport, whose time must not grow with the maze.
-#include "core/new_maze.h"
-#include "core/way_search.h"
-#include "view/field_geometry.h"
-#include "view/way_painter.h"
+#include "game/core/new_maze.h"
+#include "game/core/way_search.h"
+#include "game/view/field_geometry.h"
+#include "front/field/way_painter.h"
 
 #include <QImage>
 #include <QPainter>

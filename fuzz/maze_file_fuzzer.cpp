@@ -1,6 +1,6 @@
 // Fuzz target: the maze file reader, over bytes and over a file on disk.
-#include "core/size_limits.h"
-#include "files/maze_file_format.h"
+#include "game/core/size_limits.h"
+#include "game/files/maze_file_format.h"
 #include "fuzz_support.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Fuzz target: the options file reader, over bytes and over a file on disk.
-#include "files/options_file_format.h"
+#include "game/files/options_file_format.h"
 #include "fuzz_support.h"
 
 #include <array>

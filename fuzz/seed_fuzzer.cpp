@@ -1,9 +1,9 @@
 // Fuzz target: the seed text, its digits and mix, and a new maze made from the text.
-#include "core/maze_checks.h"
-#include "core/new_maze.h"
-#include "core/seed.h"
-#include "core/size_limits.h"
-#include "files/maze_file_format.h"
+#include "game/core/maze_checks.h"
+#include "game/core/new_maze.h"
+#include "game/core/seed.h"
+#include "game/core/size_limits.h"
+#include "game/files/maze_file_format.h"
 #include "fuzz_support.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,9 +1,9 @@
 // kvarnel-maze: maze files and pictures of the field without the window.
 #include "maze_tool.h"
 
-#include "core/system_clock.h"
-#include "play/player_folders.h"
-#include "view/picture_folders.h"
+#include "game/core/system_clock.h"
+#include "front/window/player_folders.h"
+#include "front/pictures/picture_folders.h"
 
 #include <QGuiApplication>
 

@@ -4,11 +4,11 @@
 #include "render_command.h"
 #include "tool_output.h"
 
-#include "core/clock.h"
-#include "core/new_maze.h"
-#include "core/seed.h"
-#include "core/size_limits.h"
-#include "files/maze_file_format.h"
+#include "game/core/clock.h"
+#include "game/core/new_maze.h"
+#include "game/core/seed.h"
+#include "game/core/size_limits.h"
+#include "game/files/maze_file_format.h"
 
 #include <charconv>
 #include <optional>

@@ -1,14 +1,14 @@
 // kvarnel-maze render: the field painted by the window's own painter into a picture file.
 #include "render_command.h"
 
-#include "core/picture_kinds.h"
-#include "core/atomic_file.h"
-#include "files/maze_file_format.h"
+#include "game/core/picture_kinds.h"
+#include "game/core/atomic_file.h"
+#include "game/files/maze_file_format.h"
 #include "tool_output.h"
-#include "view/field_geometry.h"
-#include "view/field_painter.h"
-#include "view/game_pictures.h"
-#include "view/picture_folders.h"
+#include "game/view/field_geometry.h"
+#include "front/field/field_painter.h"
+#include "front/pictures/game_pictures.h"
+#include "front/pictures/picture_folders.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // main window has been shown (the caller times the whole process). Started with a maze size and
 // a wall side, it first opens such a maze with a wall picture of that side, scrolls to the
 // middle of the field and times full repaints of the window. Prints one line of JSON.
-#include "play/main_window.h"
-#include "play/game_main.h"
+#include "front/window/main_window.h"
+#include "front/window/game_main.h"
 
 #include <QElapsedTimer>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // Hostile maze files opened through the main window's "Открыть": what the player is told, and
 // proof that the maze in play, the current file and the file on disk are untouched.
-#include "files/maze_file_format.h"
+#include "game/files/maze_file_format.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
-#include "view/field_widget.h"
+#include "front/field/field_widget.h"
 
 #include <QAction>
 #include <QTest>

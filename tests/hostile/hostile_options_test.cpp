@@ -1,12 +1,12 @@
 // Hostile Options.ini files: the game starts silently with what it can use, and a remembered
 // picture name never reaches outside its picture folder.
-#include "files/options_file_format.h"
-#include "play/start_up.h"
+#include "game/files/options_file_format.h"
+#include "game/files/start_up.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
-#include "view/game_pictures.h"
-#include "windows/new_game_dialog.h"
+#include "front/pictures/game_pictures.h"
+#include "front/dialogs/new_game_dialog.h"
 
 #include <QAction>
 #include <QLabel>

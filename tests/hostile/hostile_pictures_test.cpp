@@ -1,11 +1,11 @@
 // Hostile pictures and picture folders met by the picture chooser and the loader: what the player
 // sees, and proof that the chosen picture and the maze in play stay as they were.
-#include "core/picture_kinds.h"
+#include "game/core/picture_kinds.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
-#include "view/game_pictures.h"
-#include "windows/new_game_dialog.h"
-#include "windows/picture_chooser.h"
+#include "front/pictures/game_pictures.h"
+#include "front/dialogs/new_game_dialog.h"
+#include "front/dialogs/picture_chooser.h"
 
 #include <QAction>
 #include <QBuffer>

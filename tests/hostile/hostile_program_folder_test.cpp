@@ -1,10 +1,10 @@
 // A hostile program folder: Options.ini that cannot be read or written as a file. The game
 // still comes up with its title and ends when closed, silently, and leaves the folder as it was.
-#include "play/start_up.h"
+#include "game/files/start_up.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/mazes.h"
-#include "view/field_widget.h"
+#include "front/field/field_widget.h"
 
 #include <QAction>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // Runs modal windows in tests: records each and hands it to a script instead of blocking.
 #pragma once
 
-#include "windows/modal_runner.h"
+#include "front/dialogs/modal_runner.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 // Scripted stand-ins for the clock, message boxes, file dialogs and the document opener.
 #pragma once
 
-#include "core/clock.h"
-#include "core/platform.h"
+#include "game/core/clock.h"
+#include "game/core/platform.h"
 
 #include <deque>
 #include <string>

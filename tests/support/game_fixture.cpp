@@ -1,7 +1,7 @@
 // A main window over a temporary program folder, with fake services.
 #include "support/game_fixture.h"
 
-#include "play/start_up.h"
+#include "game/files/start_up.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 // A main window over a temporary program folder, with fake services, for widget tests.
 #pragma once
 
-#include "play/main_window.h"
+#include "front/window/main_window.h"
 #include "support/fake_modal_runner.h"
 #include "support/fake_platform.h"
 #include "support/mazes.h"

@@ -1,8 +1,8 @@
 // Mazes for tests: made by the generator, or drawn as text.
 #pragma once
 
-#include "core/maze.h"
-#include "core/new_maze.h"
+#include "game/core/maze.h"
+#include "game/core/new_maze.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // kvarnel-maze: generate and read, their outputs and exit codes.
-#include "core/maze_checks.h"
-#include "files/maze_file_format.h"
+#include "game/core/maze_checks.h"
+#include "game/files/maze_file_format.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // kvarnel-maze render: pictures on the places the grid gives, default pictures, refusals.
-#include "files/maze_file_format.h"
+#include "game/files/maze_file_format.h"
 #include "tool_run.h"
-#include "view/field_geometry.h"
+#include "game/view/field_geometry.h"
 
 #include <QDir>
 #include <QImage>

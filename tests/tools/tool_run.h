@@ -5,7 +5,7 @@
 #include "maze_tool.h"
 #include "support/fake_platform.h"
 #include "support/file_bytes.h"
-#include "view/picture_folders.h"
+#include "front/pictures/picture_folders.h"
 
 #include <gtest/gtest.h>
 

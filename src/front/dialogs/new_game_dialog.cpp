@@ -1,0 +1,217 @@
+// The new-game dialog.
+#include "front/dialogs/new_game_dialog.h"
+
+#include "front/pictures/game_pictures.h"
+#include "front/field/picture_label.h"
+#include "front/dialogs/design.h"
+#include "front/dialogs/modal_runner.h"
+#include "front/dialogs/picture_chooser.h"
+#include "front/dialogs/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <variant>
+
+namespace kvarnel {
+namespace {
+
+const QColor violet(192, 0, 192);
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& at) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setGeometry(at);
+  return l;
+}
+
+QLabel* preview(QWidget* parent, const char* name, const QRect& at) {
+  auto* box = new PictureLabel(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(at);
+  box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setBackground(box, Qt::white);
+  box->setEnabled(false);
+  return box;
+}
+
+QLineEdit* sizeEntry(QWidget* parent, const char* name, const QRect& at) {
+  auto* entry = new QLineEdit(QStringLiteral("4"), parent);
+  entry->setObjectName(QString::fromLatin1(name));
+  entry->setGeometry(at);
+  entry->setFont(designFont(sansSerif, 9.75, true));
+  return entry;
+}
+
+QComboBox* timeEntry(QWidget* parent, const char* name, const QRect& at, const QStringList& items) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(at);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(items);
+  box->setCurrentIndex(-1);
+  box->setCompleter(nullptr); // what the player types stays as typed; the list is only picked from
+  box->setFont(designFont(serif, 14.25, false));
+  box->setEnabled(false);
+  return box;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setGeometry(at);
+  b->setAutoDefault(false); // no button is the default: Enter presses nothing
+  return b;
+}
+
+void paintViolet(QWidget* widget) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::WindowText, violet);
+  widget->setPalette(p);
+  widget->setFont(designFont(serif, 14.25, true));
+}
+
+} // namespace
+
+NewGameDialog::NewGameDialog(Options& options, PictureFolders pictureFolders, MessageBoxes& messages,
+                             ModalRunner& modals, QWidget* parent)
+    : QDialog(parent), options_(options), pictureFolders_(std::move(pictureFolders)), messages_(messages),
+      modals_(modals) {
+  setObjectName(QStringLiteral("frmNew"));
+  setWindowTitle(QStringLiteral("Новая игра"));
+  setFont(designFont(sansSerif, 12, true));
+  createControls();
+  makeDialogFrame(this, twips(6465), twips(5730));
+  fillEntries();
+}
+
+void NewGameDialog::createControls() {
+  label(this, "lblPoleWidth", QStringLiteral("Кол-во дорожек по горизонтали:"), twipsRect(120, 180, 4200, 300));
+  label(this, "lblPoleHeight", QStringLiteral("Кол-во дорожек по вертикали:"), twipsRect(120, 660, 3930, 300));
+  widthEntry_ = sizeEntry(this, "txtPoleWidth", twipsRect(4440, 120, 735, 360));
+  heightEntry_ = sizeEntry(this, "txtPoleHeight", twipsRect(4440, 600, 735, 360));
+
+  label(this, "Label3", QStringLiteral("Герой:"), twipsRect(120, 1080, 840, 300));
+  label(this, "Label4", QStringLiteral("Стенки:"), twipsRect(2280, 1080, 1005, 300));
+  label(this, "Label5", QStringLiteral("Дверь:"), twipsRect(4440, 1080, 885, 300));
+  previews_ = {preview(this, "picGeroy", twipsRect(120, 1440, 1920, 1920)),
+               preview(this, "picStenka", twipsRect(2280, 1440, 1920, 1920)),
+               preview(this, "picDveri", twipsRect(4440, 1440, 1920, 1920))};
+
+  std::array<QPushButton*, 3> chooseButtons{};
+  for (PictureKind kind : pictureKinds) {
+    const int i = static_cast<int>(kindIndex(kind));
+    QPushButton* b = button(this, QStringLiteral("Command1_%1").arg(i), chooserCaption(kind),
+                            twipsRect(120 + 2160 * i, 3480, 1935, 495));
+    connect(b, &QPushButton::clicked, this, [this, kind] { choosePicture(kind); });
+    chooseButtons[kindIndex(kind)] = b;
+  }
+
+  timedBox_ = new QCheckBox(QStringLiteral("Игра на время:"), this);
+  timedBox_->setObjectName(QStringLiteral("chTime"));
+  timedBox_->setGeometry(twipsRect(120, 4140, 2295, 330));
+  paintViolet(timedBox_);
+  paintViolet(label(this, "Label1", QStringLiteral("минуты"), twipsRect(120, 4620, 1020, 330)));
+  paintViolet(label(this, "Label2", QStringLiteral("секунды"), twipsRect(2280, 4620, 1110, 330)));
+  minutesEntry_ = timeEntry(this, "txtMin", twipsRect(1200, 4560, 855, 435), {"1", "2", "3", "4", "5"});
+  secondsEntry_ = timeEntry(this, "txtSec", twipsRect(3480, 4560, 855, 435), {"10", "20", "30", "40", "50"});
+  connect(timedBox_, &QCheckBox::toggled, this, &NewGameDialog::enableTimeEntries);
+
+  QPushButton* startButton =
+      button(this, QStringLiteral("kOK"), QStringLiteral("Старт!"), twipsRect(3600, 5160, 1335, 495));
+  QPushButton* cancelButton =
+      button(this, QStringLiteral("kNO"), QStringLiteral("Отмена"), twipsRect(5040, 5160, 1335, 495));
+  connect(startButton, &QPushButton::clicked, this, &NewGameDialog::start);
+  connect(cancelButton, &QPushButton::clicked, this, &NewGameDialog::reject);
+
+  // A combo box hands the keys it receives straight to its line edit, past any filter there.
+  for (QWidget* entry : std::initializer_list<QWidget*>{widthEntry_, heightEntry_, minutesEntry_, secondsEntry_,
+                                                        minutesEntry_->lineEdit(), secondsEntry_->lineEdit()})
+    entry->installEventFilter(this);
+
+  QWidget* order[] = {widthEntry_,   heightEntry_,  chooseButtons[0], chooseButtons[1], timedBox_,
+                      minutesEntry_, secondsEntry_, startButton,      cancelButton,     chooseButtons[2]};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void NewGameDialog::fillEntries() {
+  timedBox_->setChecked(options_.timedGame == 1);
+  enableTimeEntries();
+  minutesEntry_->setEditText(QString::number(options_.limitMinutes));
+  secondsEntry_->setEditText(QString::number(options_.limitSeconds));
+  if (options_.mazeWidth > 0) widthEntry_->setText(QString::number(options_.mazeWidth));
+  if (options_.mazeHeight > 0) heightEntry_->setText(QString::number(options_.mazeHeight));
+  for (PictureKind kind : pictureKinds) {
+    std::string& name = rememberedPicture(options_, kind);
+    if (name.empty()) continue;
+    if (const std::optional<Picture> picture = loadRememberedPicture(pictureFolders_, kind, name))
+      showPicture(kind, picture->pixmap);
+  }
+}
+
+void NewGameDialog::showPicture(PictureKind kind, const QPixmap& picture) {
+  previews_[kindIndex(kind)]->setPixmap(picture);
+}
+
+void NewGameDialog::enableTimeEntries() {
+  minutesEntry_->setEnabled(timedBox_->isChecked());
+  secondsEntry_->setEnabled(timedBox_->isChecked());
+}
+
+void NewGameDialog::choosePicture(PictureKind kind) {
+  PictureChooser chooser(kind, pictureFolders_, messages_, this);
+  modals_.run(chooser);
+  chooser.updateRememberedName(rememberedPicture(options_, kind));
+  if (chooser.chosen()) showPicture(kind, chooser.chosen()->pixmap);
+}
+
+void NewGameDialog::start() {
+  const NewGameEntries entries{widthEntry_->text().toStdString(), heightEntry_->text().toStdString(),
+                               timedBox_->isChecked(), minutesEntry_->currentText().toStdString(),
+                               secondsEntry_->currentText().toStdString()};
+  const std::variant<NewGameRequest, std::string> checked = newGameRequestOf(entries);
+  if (const auto* message = std::get_if<std::string>(&checked)) {
+    messages_.stop(*message);
+    return;
+  }
+  for (PictureKind kind : pictureKinds) {
+    if (rememberedPicture(options_, kind).empty()) {
+      choosePicture(kind);
+      return;
+    }
+  }
+  request_ = std::get<NewGameRequest>(checked);
+  accept(); // hidden, not unloaded: the next "Новая игра" shows the entries as they were left
+}
+
+bool NewGameDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    const bool notTyped = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete;
+    if (!notTyped && !text.isEmpty()) {
+      const char16_t code = text.at(0).unicode();
+      if (code > 8 && (code < u'0' || code > u'9')) return true; // not typed
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void NewGameDialog::keyPressEvent(QKeyEvent* event) {
+  // No cancel button: Escape closes nothing.
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
+}
+
+void NewGameDialog::reject() {
+  unloaded_ = true;
+  QDialog::reject();
+}
+
+} // namespace kvarnel

@@ -1,0 +1,50 @@
+// The playing field: the title picture before the first maze, then the maze painted from the
+// grid. The widget is no larger than the part of the field in view and paints the field from its
+// origin, the scroll position, so any field the game can make fits, however large.
+#pragma once
+
+#include "game/core/maze.h"
+#include "game/core/way_search.h"
+#include "game/view/field_geometry.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace kvarnel {
+
+class FieldWidget : public QWidget {
+  Q_OBJECT
+public:
+  explicit FieldWidget(QWidget* parent = nullptr);
+
+  void showTitle(const QPixmap& title);
+  // From now on the field paints this maze with these pictures; the maze is read at every paint.
+  void showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
+                const QPixmap& door);
+  // The point of the field shown at the widget's top-left corner.
+  void setOrigin(QPoint origin);
+  QPoint origin() const { return origin_; }
+  // Draws this way over the maze from now on, read at every paint; none draws no way.
+  void showWay(const WayMarks* way);
+
+signals:
+  void pressed();
+  // Where a button came up, in field pixels.
+  void released(QPointF position);
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  QPixmap title_;
+  const Maze* maze_ = nullptr;
+  FieldGeometry geometry_;
+  QPixmap wall_;
+  QPixmap door_;
+  QPoint origin_;
+  const WayMarks* way_ = nullptr;
+};
+
+} // namespace kvarnel

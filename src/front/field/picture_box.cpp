@@ -1,0 +1,41 @@
+// A picture box that keeps its drawing.
+#include "front/field/picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace kvarnel {
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QImage& PictureBox::canvas() {
+  const QSize inside = contentsRect().size().expandedTo({1, 1});
+  if (canvas_.size() != inside) {
+    QImage grown(inside, QImage::Format_RGB32);
+    grown.fill(background_);
+    QPainter(&grown).drawImage(0, 0, canvas_);
+    canvas_ = std::move(grown);
+  }
+  return canvas_;
+}
+
+void PictureBox::clear() {
+  canvas().fill(background_);
+  update();
+}
+
+void PictureBox::setBackgroundColour(const QColor& colour) {
+  background_ = colour;
+  clear();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setClipRect(event->rect());
+  painter.drawImage(contentsRect().topLeft(), canvas());
+  drawFrame(&painter);
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) { canvas(); }
+
+} // namespace kvarnel

@@ -1,0 +1,51 @@
+// The hero, wall and door pictures, and loading them.
+#include "front/pictures/game_pictures.h"
+
+#include "game/view/field_geometry.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace kvarnel {
+
+QPixmap GamePictures::pixmap(PictureKind kind) const {
+  const std::optional<Picture>& picture = (*this)[kind];
+  return picture ? picture->pixmap : QPixmap();
+}
+
+std::int32_t GamePictures::wallSide() const {
+  const std::optional<Picture>& wall = (*this)[PictureKind::Wall];
+  return wall ? wall->pixmap.width() : heroSquareSide;
+}
+
+std::optional<QImage> readPicture(const QString& path) {
+  if (!QFileInfo(path).isFile()) return std::nullopt;
+  QImageReader::setAllocationLimit(static_cast<int>(largestPictureBytes / (1024 * 1024)));
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  const QSize size = reader.size();
+  // Four bytes a pixel once decoded; a header may claim any size, so check before reading.
+  if (size.isValid() && static_cast<qint64>(size.width()) * size.height() * 4 > largestPictureBytes)
+    return std::nullopt;
+  QImage image = reader.read();
+  if (image.isNull()) return std::nullopt;
+  return image;
+}
+
+LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName) {
+  if (!isPlainFileName(fileName)) return {std::nullopt, notOpenedMessage};
+  const std::optional<QImage> image = readPicture(picturePath(folders, kind, fileName));
+  if (!image) return {std::nullopt, notOpenedMessage};
+  if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
+    return {std::nullopt, std::move(*refusal)};
+  return {Picture{QPixmap::fromImage(*image), fileName}, {}};
+}
+
+std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
+                                             std::string& rememberedName) {
+  LoadedPicture loaded = loadPicture(folders, kind, rememberedName);
+  if (!loaded.picture) rememberedName.clear();
+  return std::move(loaded.picture);
+}
+
+} // namespace kvarnel

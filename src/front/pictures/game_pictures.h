@@ -1,0 +1,58 @@
+// The hero, wall and door pictures the game draws with, and loading them from their folders.
+#pragma once
+
+#include "game/core/picture_kinds.h"
+#include "front/pictures/picture_folders.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kvarnel {
+
+// A picture and the file name it came from in its kind's folder.
+struct Picture {
+  QPixmap pixmap;
+  std::string name;
+};
+
+struct GamePictures {
+  std::array<std::optional<Picture>, 3> byKind;
+
+  std::optional<Picture>& operator[](PictureKind kind) { return byKind[kindIndex(kind)]; }
+  const std::optional<Picture>& operator[](PictureKind kind) const { return byKind[kindIndex(kind)]; }
+  // The kind's picture, a null pixmap while there is none.
+  QPixmap pixmap(PictureKind kind) const;
+  // The side that sets the walls' thickness; before any wall picture is loaded the walls are
+  // as thick as the hero's square.
+  std::int32_t wallSide() const;
+};
+
+// Pictures whose decoded image would take more than this are not loaded.
+inline constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
+
+// The picture in the file, or nothing when it is not a picture, cannot be read, or would need
+// more than largestPictureBytes.
+std::optional<QImage> readPicture(const QString& path);
+
+struct LoadedPicture {
+  std::optional<Picture> picture;
+  std::string refusal; // when there is no picture: why, in the words the chooser shows
+};
+
+// The kind's picture fileName from its folders (the player's file first). A name that is not a plain file
+// name, a file that is no picture, and a picture the chooser would refuse (not square, or too
+// small for the kind) give no picture: a remembered name may come from a hand-edited
+// Options.ini or name a file changed since, and a 1 000 000 x 1 wall would overflow the field.
+LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName);
+
+// The kind's remembered picture; a name that does not load is forgotten.
+std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
+                                             std::string& rememberedName);
+
+} // namespace kvarnel

@@ -1,0 +1,39 @@
+// Where the pictures of each kind are found.
+#include "front/pictures/picture_folders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kvarnel {
+
+QStringList kindFolders(const PictureFolders& folders, PictureKind kind) {
+  const QString kindFolder = QString::fromStdString(pictureFolderName(kind));
+  QStringList result;
+  for (const std::string& folder : {folders.own, folders.game}) {
+    if (folder.empty()) continue;
+    const QString path = QDir::cleanPath(QDir(QString::fromStdString(folder)).filePath(kindFolder));
+    if (!result.contains(path)) result.append(path);
+  }
+  return result;
+}
+
+QStringList pictureNames(const PictureFolders& folders, PictureKind kind) {
+  QStringList names;
+  for (const QString& folder : kindFolders(folders, kind)) names += QDir(folder).entryList(QDir::Files);
+  names.sort();
+  names.removeDuplicates();
+  return names;
+}
+
+QString picturePath(const PictureFolders& folders, PictureKind kind, const std::string& fileName) {
+  const QStringList searched = kindFolders(folders, kind);
+  const QString name = QString::fromStdString(fileName);
+  for (const QString& folder : searched) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo(path).isFile()) return path;
+  }
+  // Nothing of that name: the game's folder, where reading it fails as for any missing file.
+  return searched.isEmpty() ? QString() : QDir(searched.back()).filePath(name);
+}
+
+} // namespace kvarnel

@@ -1,0 +1,52 @@
+// The game's run.
+#include "front/window/game_main.h"
+
+#include "game/core/system_clock.h"
+#include "game/files/folder_choice.h"
+#include "front/window/main_window.h"
+#include "front/window/player_folders.h"
+#include "front/window/stop_signals.h"
+#include "front/dialogs/design.h"
+#include "front/pictures/embedded_pictures.h"
+#include "front/dialogs/modal_runner.h"
+#include "front/platform/qt_platform.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QTranslator>
+
+namespace kvarnel {
+
+int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
+  QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(gameApplicationName));
+  QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
+  installFontSubstitutions();
+  QTranslator qtTexts;
+  installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
+
+  const GameFolders folders = findGameFolders();
+
+  QtMessageBoxes messages;
+  QtFileDialogs fileDialogs;
+  QtDocumentOpener documents;
+  SystemClock clock;
+  Services services{messages, fileDialogs, documents, clock};
+  ExecModalRunner modals;
+
+  // Closing the main window ends the program, whatever hidden windows are still loaded.
+  app.setQuitOnLastWindowClosed(false);
+  MainWindow window(folders, readStartupOptions(folders), services, modals);
+  messages.setOwner(&window);
+  fileDialogs.setOwner(&window);
+  QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
+  closeOnStopSignals(window);
+  // Made once the game can be stopped cleanly: whoever sees them appear may end it by a signal.
+  makeOwnPictureFolders(folders);
+  window.show();
+  if (whenShown) QTimer::singleShot(0, &window, [&] { whenShown(window); });
+  return app.exec();
+}
+
+} // namespace kvarnel

@@ -1,0 +1,4 @@
+// The game's entry.
+#include "front/window/game_main.h"
+
+int main(int argc, char** argv) { return kvarnel::runGame(argc, argv); }

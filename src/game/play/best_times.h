@@ -1,0 +1,79 @@
+// The best times: the ten fastest victories of each maze size, kept in a small text file in the
+// player's data folder.
+#pragma once
+
+#include "game/core/clock.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvarnel {
+
+struct MazeSize {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  bool operator==(const MazeSize&) const = default;
+};
+
+// One victory as the best times keep it.
+struct BestTime {
+  std::int64_t milliseconds = 0; // from the first shown frame to the victory, pauses left out
+  std::int32_t roomsWalked = 0;
+  std::int32_t wayLength = 0; // rooms on the shortest way from the start to the door
+  bool timed = false;
+  CalendarDate date;
+  bool operator==(const BestTime&) const = default;
+};
+
+// A victory that may enter the best times.
+struct GameResult {
+  MazeSize size;
+  BestTime time;
+};
+
+struct SizeBestTimes {
+  MazeSize size;
+  std::vector<BestTime> times; // fastest first
+};
+
+// Each size's best, the size that last took in a time first.
+struct BestTimes {
+  std::vector<SizeBestTimes> sizes;
+};
+
+inline constexpr std::size_t bestTimesPerSize = 10;
+// The sizes kept: a new one beyond these drops the size that took in a time longest ago.
+inline constexpr std::size_t bestTimeSizes = 100;
+inline constexpr const char* bestTimesFileName = "records.txt";
+
+// Where a victory stands in the best times.
+struct BestTimePlace {
+  MazeSize size;
+  std::size_t place = 0; // 0 is the fastest
+  bool operator==(const BestTimePlace&) const = default;
+};
+
+// Enters the victory when it is among the ten best of its size: faster first, fewer rooms walked
+// first at the same time, the earlier victory first when both are equal. Nothing, and no change,
+// when it is not.
+std::optional<BestTimePlace> enterBestTime(BestTimes& table, const GameResult& result);
+
+// The file's text, and back. A text that is not wholly such a file gives an empty table.
+std::string composeBestTimes(const BestTimes& table);
+BestTimes parseBestTimes(std::string_view text);
+
+// A missing, unreadable or corrupt file is an empty table; the write replaces the file only when
+// it is complete and reports whether it was.
+BestTimes readBestTimes(const std::string& path);
+bool writeBestTimes(const std::string& path, const BestTimes& table);
+
+// "m:ss", minutes not bounded, seconds cut to whole ones.
+std::string minutesAndSeconds(std::int64_t milliseconds);
+// "dd.mm.yyyy".
+std::string dateText(CalendarDate date);
+
+} // namespace kvarnel

@@ -1,4 +1,0 @@
-// The game's entry.
-#include "play/game_main.h"
-
-int main(int argc, char** argv) { return kvarnel::runGame(argc, argv); }
