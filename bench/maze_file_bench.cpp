@@ -30,7 +30,7 @@ void BM_ReadMazeFile(benchmark::State& state) {
   const std::string file = benchFile();
   writeMazeFile(benchMaze(state), file);
   Maze maze;
-  for (auto _ : state) benchmark::DoNotOptimize(readMazeFile(maze, file));
+  for (auto _ : state) benchmark::DoNotOptimize(readMazeFile(file, maze));
   std::filesystem::remove(file);
 }
 

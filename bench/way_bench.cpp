@@ -41,7 +41,7 @@ void BM_WayRepaint(benchmark::State& state) {
     state.SkipWithError("maze size");
     return;
   }
-  const WayMarks marks = wayMarksOf(wayToDoor(*maze, {0, 0}), maze->mazeWidth, maze->mazeHeight);
+  const WayMarks marks = wayMarksOf(wayToDoor(*maze, {0, 0}), maze->roomsAcross, maze->roomsDown);
   const FieldGeometry g = fieldGeometryOf(16);
   const PixelRect field = fieldRectOf(*maze, g);
   const int width = static_cast<int>(std::min<std::int64_t>(632, field.width));

@@ -13,8 +13,8 @@ namespace {
 // A maze in play that no file can give, so that any field a refused read touched shows.
 Maze mazeInPlay() {
   Maze maze;
-  maze.mazeWidth = 3;
-  maze.mazeHeight = 5;
+  maze.roomsAcross = 3;
+  maze.roomsDown = 5;
   maze.gridMaxX = 6;
   maze.gridMaxY = 10;
   maze.mazeGrid.assign(7 * 11, 42);
@@ -24,11 +24,11 @@ Maze mazeInPlay() {
 }
 
 void checkAccepted(const Maze& maze) {
-  check(mazeSizeFits(maze.mazeWidth, maze.mazeHeight), "an accepted maze has a size the game makes");
-  check(maze.gridMaxX == 2 * maze.mazeWidth && maze.gridMaxY == 2 * maze.mazeHeight,
+  check(mazeSizeFits(maze.roomsAcross, maze.roomsDown), "an accepted maze has a size the game makes");
+  check(maze.gridMaxX == 2 * maze.roomsAcross && maze.gridMaxY == 2 * maze.roomsDown,
         "an accepted maze has grid bounds twice its size");
-  check(maze.heroCol >= 0 && maze.heroCol < maze.mazeWidth && maze.heroRow >= 0 &&
-            maze.heroRow < maze.mazeHeight,
+  check(maze.heroCol >= 0 && maze.heroCol < maze.roomsAcross && maze.heroRow >= 0 &&
+            maze.heroRow < maze.roomsDown,
         "an accepted maze has the hero in a room");
   check(maze.mazeGrid.size() == static_cast<std::size_t>(maze.gridMaxX + 1) *
                                     static_cast<std::size_t>(maze.gridMaxY + 1),
@@ -66,7 +66,7 @@ void fuzzMazeFile(std::string_view bytes) {
   if (bytes.size() >= (std::size_t{1} << 20)) return;
   scratch.put(bytes);
   Maze fromFile = before;
-  check(readMazeFile(fromFile, scratch.path()) == result, "the file reads as its bytes parse");
+  check(readMazeFile(scratch.path(), fromFile) == result, "the file reads as its bytes parse");
   check(fromFile == maze, "the file reads into the same maze as its bytes");
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 // The eight settings in file order, integers as their decimal text.
 std::array<std::string, 8> fieldsOf(const Options& o) {
-  return {std::to_string(o.mazeWidth),   std::to_string(o.mazeHeight), o.heroPicture,
+  return {std::to_string(o.roomsAcross),   std::to_string(o.roomsDown), o.heroPicture,
           o.wallPicture,                 o.doorPicture,                std::to_string(o.timedGame),
           std::to_string(o.limitMinutes), std::to_string(o.limitSeconds)};
 }
@@ -21,8 +21,8 @@ bool sameOptions(const Options& a, const Options& b) { return fieldsOf(a) == fie
 // Settings that differ from the defaults in every field, so that an item the reader skipped shows.
 Options otherOptions() {
   Options options;
-  options.mazeWidth = -11;
-  options.mazeHeight = 123456;
+  options.roomsAcross = -11;
+  options.roomsDown = 123456;
   options.heroPicture = "hero, held";
   options.wallPicture = "\"wall\"";
   options.doorPicture = " door";

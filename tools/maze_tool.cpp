@@ -142,7 +142,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     return 2;
   }
   Maze maze;
-  const MazeFileResult result = readMazeFile(maze, *file);
+  const MazeFileResult result = readMazeFile(*file, maze);
   if (result != MazeFileResult::Ok) {
     err << mazeFileMessage(result, *file) << '\n';
     return 1;

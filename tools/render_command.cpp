@@ -165,7 +165,7 @@ int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!format) return 2;
 
   Maze maze;
-  const MazeFileResult read = readMazeFile(maze, *parsed->file);
+  const MazeFileResult read = readMazeFile(*parsed->file, maze);
   if (read != MazeFileResult::Ok) {
     err << mazeFileMessage(read, *parsed->file) << '\n';
     return 1;

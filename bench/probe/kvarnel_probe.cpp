@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
       pictures[PictureKind::Door] = kvarnel::Picture{picture(32, Qt::darkGreen), "door"};
       window.usePictures(pictures);
       window.startNewMaze({width, height, std::nullopt});
-      if (window.session().maze().mazeWidth != width) std::exit(2);
+      if (window.session().maze().roomsAcross != width) std::exit(2);
       for (const char* name : {"HScroll1", "VScroll1"}) {
         auto* bar = window.findChild<QScrollBar*>(QString::fromLatin1(name));
         bar->setValue(bar->maximum() / 2);

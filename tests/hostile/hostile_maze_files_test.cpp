@@ -76,8 +76,8 @@ protected:
   InPlay inPlay() const {
     const Maze& m = maze();
     return {m.mazeGrid,
-            m.mazeWidth,
-            m.mazeHeight,
+            m.roomsAcross,
+            m.roomsDown,
             m.gridMaxX,
             m.gridMaxY,
             m.heroCol,
@@ -243,8 +243,8 @@ TEST_F(HostileMazeFiles, OddButReadableFilesOpenAsTheReaderTakesThem) {
     EXPECT_TRUE(messages.shown.empty()) << row.why;
     const Maze& m = maze();
     const FieldGeometry& g = session().view().geometry;
-    EXPECT_EQ(m.mazeWidth, 5) << row.why;
-    EXPECT_EQ(m.mazeHeight, 4) << row.why;
+    EXPECT_EQ(m.roomsAcross, 5) << row.why;
+    EXPECT_EQ(m.roomsDown, 4) << row.why;
     EXPECT_EQ(m.heroCol, 3) << row.why;
     EXPECT_EQ(m.heroRow, 2) << row.why;
     EXPECT_EQ(m.mazeGrid, written.mazeGrid) << row.why;

@@ -33,8 +33,8 @@ std::string bytes(const char (&literal)[N]) {
 }
 
 void expectSame(const Options& got, const Options& want, const char* why) {
-  EXPECT_EQ(got.mazeWidth, want.mazeWidth) << why;
-  EXPECT_EQ(got.mazeHeight, want.mazeHeight) << why;
+  EXPECT_EQ(got.roomsAcross, want.roomsAcross) << why;
+  EXPECT_EQ(got.roomsDown, want.roomsDown) << why;
   EXPECT_EQ(got.heroPicture, want.heroPicture) << why;
   EXPECT_EQ(got.wallPicture, want.wallPicture) << why;
   EXPECT_EQ(got.doorPicture, want.doorPicture) << why;
@@ -136,7 +136,7 @@ TEST_F(HostileOptions, TheNewGameDialogShowsThemAndStartRefusesThem) {
     if (row.refusal == nullptr) {
       EXPECT_TRUE(messages.shown.empty()) << row.why;
       EXPECT_TRUE(started) << row.why;
-      EXPECT_EQ(maze().mazeWidth, 4) << row.why;
+      EXPECT_EQ(maze().roomsAcross, 4) << row.why;
       EXPECT_TRUE(session().mazeShown()) << row.why;
     } else {
       ASSERT_EQ(messages.shown.size(), 1u) << row.why;

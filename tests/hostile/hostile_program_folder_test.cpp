@@ -89,8 +89,8 @@ TEST_F(HostileProgramFolder, TheGameComesUpAndEndsWhateverOptionsIniIs) {
 
     // Start-up: the stored options or the defaults, silently, and the title in the field.
     const Options& read = window->options();
-    EXPECT_EQ(read.mazeWidth, row.optionsRead ? 7 : 4) << row.why;
-    EXPECT_EQ(read.mazeHeight, row.optionsRead ? 5 : 4) << row.why;
+    EXPECT_EQ(read.roomsAcross, row.optionsRead ? 7 : 4) << row.why;
+    EXPECT_EQ(read.roomsDown, row.optionsRead ? 5 : 4) << row.why;
     EXPECT_EQ(read.heroPicture, row.optionsRead ? "hero.png" : "") << row.why;
     EXPECT_EQ(read.limitSeconds, row.optionsRead ? 30 : 0) << row.why;
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель")) << row.why;

@@ -56,7 +56,7 @@ void GameFixture::putStandardPictures() {
 
 void GameFixture::newMaze(int width, int height) {
   window->startNewMaze({width, height, std::nullopt});
-  ASSERT_EQ(maze().mazeWidth, width);
+  ASSERT_EQ(maze().roomsAcross, width);
 }
 
 } // namespace kvarnel::testing

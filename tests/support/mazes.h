@@ -26,8 +26,8 @@ inline Maze mazeFrom(std::initializer_list<std::string_view> rows) {
   const auto width = static_cast<std::int32_t>(rows.begin()->size());
   maze.gridMaxX = width - 1;
   maze.gridMaxY = height - 1;
-  maze.mazeWidth = maze.gridMaxX / 2;
-  maze.mazeHeight = maze.gridMaxY / 2;
+  maze.roomsAcross = maze.gridMaxX / 2;
+  maze.roomsDown = maze.gridMaxY / 2;
   maze.mazeGrid.assign(static_cast<std::size_t>(width * height), cellWall);
   std::int32_t y = 0;
   for (std::string_view row : rows) {

@@ -49,7 +49,7 @@ protected:
   Maze maze(int width, int height, int heroCol = 0, int heroRow = 0) const {
     EXPECT_EQ(run({"generate", std::to_string(width), std::to_string(height), "-o", path("m.lbr")}).code, 0);
     Maze m;
-    EXPECT_EQ(readMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
+    EXPECT_EQ(readMazeFile(path("m.lbr"), m), MazeFileResult::Ok);
     m.heroCol = heroCol;
     m.heroRow = heroRow;
     EXPECT_EQ(writeMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
@@ -210,7 +210,7 @@ TEST_F(MazeToolExecutable, RendersWithThePicturesBesideItself) {
   ASSERT_FALSE(walls.isEmpty());
   const int wall = QImage(QStringLiteral(KVARNEL_APP_DIR "/Стенки/") + walls.first()).width();
   Maze m;
-  ASSERT_EQ(readMazeFile(m, path("m.lbr")), MazeFileResult::Ok);
+  ASSERT_EQ(readMazeFile(path("m.lbr"), m), MazeFileResult::Ok);
   const PixelRect field = fieldRectOf(m, fieldGeometryOf(wall));
   EXPECT_EQ(QImage(QString::fromStdString(path("out.png"))).size(), QSize(static_cast<int>(field.width),
                                                                           static_cast<int>(field.height)));

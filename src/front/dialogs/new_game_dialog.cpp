@@ -145,8 +145,8 @@ void NewGameDialog::fillEntries() {
   enableTimeEntries();
   minutesEntry_->setEditText(QString::number(options_.limitMinutes));
   secondsEntry_->setEditText(QString::number(options_.limitSeconds));
-  if (options_.mazeWidth > 0) widthEntry_->setText(QString::number(options_.mazeWidth));
-  if (options_.mazeHeight > 0) heightEntry_->setText(QString::number(options_.mazeHeight));
+  if (options_.roomsAcross > 0) widthEntry_->setText(QString::number(options_.roomsAcross));
+  if (options_.roomsDown > 0) heightEntry_->setText(QString::number(options_.roomsDown));
   for (PictureKind kind : pictureKinds) {
     std::string& name = rememberedPicture(options_, kind);
     if (name.empty()) continue;

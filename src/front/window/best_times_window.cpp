@@ -12,7 +12,7 @@
 namespace kvarnel {
 namespace {
 
-QString sizeText(MazeSize size) { return QStringLiteral("%1 × %2").arg(size.width).arg(size.height); }
+QString sizeText(MazeSize size) { return QStringLiteral("%1 × %2").arg(size.roomsAcross).arg(size.roomsDown); }
 
 QTreeWidgetItem* timeRow(QTreeWidgetItem* sizeItem, std::size_t place, const BestTime& time) {
   return new QTreeWidgetItem(sizeItem, {QString::number(place + 1), QString::fromStdString(minutesAndSeconds(time.milliseconds)),
@@ -52,7 +52,7 @@ BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimeP
   std::vector<const SizeBestTimes*> sizes;
   for (const SizeBestTimes& s : table.sizes) sizes.push_back(&s);
   std::sort(sizes.begin(), sizes.end(), [](const SizeBestTimes* a, const SizeBestTimes* b) {
-    const auto key = [](MazeSize m) { return std::pair{std::int64_t{m.width} * m.height, m.width}; };
+    const auto key = [](MazeSize m) { return std::pair{std::int64_t{m.roomsAcross} * m.roomsDown, m.roomsAcross}; };
     return key(a->size) < key(b->size);
   });
   QTreeWidgetItem* marked = nullptr;

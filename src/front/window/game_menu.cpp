@@ -139,7 +139,7 @@ void GameMenu::fromCodeCommand() {
   modals_.run(dialog);
   const std::optional<MazeCode> code = dialog.code();
   if (!code || !window_.completePictures()) return;
-  window_.startNewMaze({code->width, code->height, std::nullopt}, code->seedText);
+  window_.startNewMaze({code->roomsAcross, code->roomsDown, std::nullopt}, code->seedText);
 }
 
 void GameMenu::enterBestTime(const GameResult& result) {

@@ -142,8 +142,8 @@ void MainWindow::startNewMaze(const NewGameRequest& request, const std::optional
 
 void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
   // The options remember the size of the last maze played, and that it was untimed.
-  options_.mazeWidth = maze.mazeWidth;
-  options_.mazeHeight = maze.mazeHeight;
+  options_.roomsAcross = maze.roomsAcross;
+  options_.roomsDown = maze.roomsDown;
   options_.timedGame = 0;
   files_.mazeFilePath = path;
   setFileCaption(path);

@@ -7,15 +7,22 @@
 
 namespace kvarnel {
 
+// A maze's size in rooms.
+struct MazeSize {
+  std::int32_t roomsAcross = 0;
+  std::int32_t roomsDown = 0;
+  bool operator==(const MazeSize&) const = default;
+};
+
 // Cell codes of mazeGrid. Every nonzero code is open.
 enum CellCode : std::uint8_t { cellWall = 0, cellPath = 1, cellOpen = 2 };
 
 // Rooms are cells (2c + 1, 2r + 1); the cells between them are walls or openings. The grid is
 // stored column by column (y varies fastest), the order of the maze file.
 struct Maze {
-  std::int32_t mazeWidth = 0; // rooms across
-  std::int32_t mazeHeight = 0; // rooms down
-  std::int32_t gridMaxX = 0; // 2 x mazeWidth; 0 while there is no grid
+  std::int32_t roomsAcross = 0; // rooms across
+  std::int32_t roomsDown = 0; // rooms down
+  std::int32_t gridMaxX = 0; // 2 x roomsAcross; 0 while there is no grid
   std::int32_t gridMaxY = 0;
   std::vector<std::uint8_t> mazeGrid;
 
@@ -24,7 +31,7 @@ struct Maze {
 
   bool operator==(const Maze&) const = default;
   bool hasGrid() const { return gridMaxX != 0; }
-  bool heroAtExit() const { return heroCol == mazeWidth - 1 && heroRow == mazeHeight - 1; }
+  bool heroAtExit() const { return heroCol == roomsAcross - 1 && heroRow == roomsDown - 1; }
   std::size_t cellIndex(std::int32_t x, std::int32_t y) const {
     return static_cast<std::size_t>(x) * static_cast<std::size_t>(gridMaxY + 1) +
            static_cast<std::size_t>(y);

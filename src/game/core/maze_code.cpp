@@ -26,9 +26,9 @@ std::optional<std::int32_t> takeRooms(std::string_view& text) {
 
 } // namespace
 
-std::optional<std::string> mazeCodeText(std::int32_t width, std::int32_t height, const std::string& seedText) {
+std::optional<std::string> mazeCodeText(std::int32_t roomsAcross, std::int32_t roomsDown, const std::string& seedText) {
   if (seedText.empty() || seedText.front() != ' ') return std::nullopt;
-  std::string code = std::to_string(width) + "x" + std::to_string(height) + ":" + seedText.substr(1);
+  std::string code = std::to_string(roomsAcross) + "x" + std::to_string(roomsDown) + ":" + seedText.substr(1);
   const std::optional<MazeCode> back = parseMazeCode(code);
   if (!back || back->seedText != seedText) return std::nullopt;
   return code;
@@ -60,8 +60,8 @@ std::optional<MazeCode> parseMazeCode(std::string_view text) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7f) return std::nullopt;
   }
-  code.width = *width;
-  code.height = *height;
+  code.roomsAcross = *width;
+  code.roomsDown = *height;
   code.seedText = " " + std::string(text);
   return code;
 }

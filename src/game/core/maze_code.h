@@ -11,8 +11,8 @@
 namespace kvarnel {
 
 struct MazeCode {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
+  std::int32_t roomsAcross = 0;
+  std::int32_t roomsDown = 0;
   std::string seedText; // with its leading blank, as newMaze takes it
   bool operator==(const MazeCode&) const = default;
 };
@@ -25,9 +25,9 @@ inline constexpr const char* mazeCodeHelp =
     "Код лабиринта выглядит так: 20x4:45296.17 - число комнат по горизонтали и по вертикали (от 2 "
     "до 16383, всего не больше 32767 комнат), двоеточие и текст.";
 
-// The code of a maze of width x height rooms made from seedText; nothing when the seed text does
+// The code of a maze of roomsAcross x roomsDown rooms made from seedText; nothing when the seed text does
 // not begin with a blank (the game never makes such a text) or the code would not read back.
-std::optional<std::string> mazeCodeText(std::int32_t width, std::int32_t height, const std::string& seedText);
+std::optional<std::string> mazeCodeText(std::int32_t roomsAcross, std::int32_t roomsDown, const std::string& seedText);
 
 // Reads a code as a player types or pastes it: blanks around it and after the ":" are dropped,
 // and the size may be written with "x", "X", the Cyrillic "х" or "Х", or "×". Nothing when the

@@ -37,8 +37,8 @@ int AdditiveGenerator::orderDraw() {
 }
 
 GridPoint startRoomOf(AdditiveGenerator& random, const Maze& maze) {
-  const int x = 2 * (random.wideDraw() % maze.mazeWidth) + 1;
-  const int y = 2 * (random.wideDraw() % maze.mazeHeight) + 1;
+  const int x = 2 * (random.wideDraw() % maze.roomsAcross) + 1;
+  const int y = 2 * (random.wideDraw() % maze.roomsDown) + 1;
   return {x, y};
 }
 
@@ -56,8 +56,8 @@ void generateMaze(Maze& maze, const SeedDigits& mixedDigits) {
   AdditiveGenerator random(mixedDigits);
   std::fill(maze.mazeGrid.begin(), maze.mazeGrid.end(), cellWall);
   // Every room but the first is entered once, so the way back never holds more.
-  std::vector<EnteredBy> wayBack(static_cast<std::size_t>(maze.mazeWidth) *
-                                 static_cast<std::size_t>(maze.mazeHeight));
+  std::vector<EnteredBy> wayBack(static_cast<std::size_t>(maze.roomsAcross) *
+                                 static_cast<std::size_t>(maze.roomsDown));
 
   auto [x, y] = startRoomOf(random, maze);
   maze.cell(x, y) = cellOpen;

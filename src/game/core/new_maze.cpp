@@ -18,8 +18,8 @@ void carveMaze(Maze& maze, const std::string& seedText) {
 std::optional<Maze> newMaze(std::int32_t width, std::int32_t height, const std::string& seedText) {
   if (!mazeSizeFits(width, height)) return std::nullopt;
   Maze maze;
-  maze.mazeWidth = width;
-  maze.mazeHeight = height;
+  maze.roomsAcross = width;
+  maze.roomsDown = height;
   maze.gridMaxX = 2 * width;
   maze.gridMaxY = 2 * height;
   maze.mazeGrid.assign(static_cast<std::size_t>(maze.gridMaxX + 1) * static_cast<std::size_t>(maze.gridMaxY + 1),

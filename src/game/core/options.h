@@ -9,8 +9,8 @@
 namespace kvarnel {
 
 struct Options {
-  std::int32_t mazeWidth = 4;
-  std::int32_t mazeHeight = 4;
+  std::int32_t roomsAcross = 4;
+  std::int32_t roomsDown = 4;
   std::string heroPicture;
   std::string wallPicture;
   std::string doorPicture;

@@ -14,7 +14,7 @@ void markWayOut(Maze& maze) {
   maze.cell(x, y) = cellPath;
   // The slot by which each room on the way was left; a way visits every room at most once.
   std::vector<std::uint8_t> slots(
-      static_cast<std::size_t>(maze.mazeWidth) * static_cast<std::size_t>(maze.mazeHeight) + 1);
+      static_cast<std::size_t>(maze.roomsAcross) * static_cast<std::size_t>(maze.roomsDown) + 1);
   int top = -1;
   int k = 0;
   for (;;) {

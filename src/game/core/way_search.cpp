@@ -14,8 +14,8 @@ constexpr std::uint8_t start = 0xfe;
 } // namespace
 
 std::vector<Room> wayToDoor(const Maze& maze, Room from) {
-  const std::int32_t across = maze.mazeWidth;
-  const std::int32_t down = maze.mazeHeight;
+  const std::int32_t across = maze.roomsAcross;
+  const std::int32_t down = maze.roomsDown;
   if (across <= 0 || down <= 0 || from.col < 0 || from.row < 0 || from.col >= across || from.row >= down)
     return {};
   const auto index = [down](Room r) {

@@ -14,7 +14,7 @@ struct Room {
   bool operator==(const Room&) const = default;
 };
 
-// The rooms of a shortest way from `from` to the exit room (mazeWidth - 1, mazeHeight - 1),
+// The rooms of a shortest way from `from` to the exit room (roomsAcross - 1, roomsDown - 1),
 // both included; empty when there is none or `from` lies outside the maze. A step into the next
 // room needs the cell between the two rooms and the next room's own cell open, as a walk does,
 // so any grid the maze file reader accepts is searched safely. Memory and time grow with the

@@ -89,7 +89,7 @@ std::optional<OpenedMaze> openMazeCommand(MazeFiles& files, Services& services) 
 
 std::optional<Maze> readMazeOrSay(const std::string& path, MessageBoxes& messages) {
   Maze maze;
-  const MazeFileResult result = readMazeFile(maze, path);
+  const MazeFileResult result = readMazeFile(path, maze);
   if (result == MazeFileResult::Ok) return maze;
   messages.stop(mazeFileMessage(result, path));
   return std::nullopt;

@@ -57,7 +57,7 @@ std::string composeMazeFile(const Maze& maze) {
   text.reserve(64 + maze.mazeGrid.size());
   text += header;
   text += lineEnd;
-  for (std::int32_t value : {maze.mazeWidth, maze.mazeHeight, maze.heroCol, maze.heroRow,
+  for (std::int32_t value : {maze.roomsAcross, maze.roomsDown, maze.heroCol, maze.heroRow,
                              maze.gridMaxX, maze.gridMaxY})
     appendNumberField(text, value);
   // One character per cell: a code beyond 9 (never made by the game) is kept open.
@@ -100,8 +100,8 @@ MazeFileResult parseMazeFile(std::string_view bytes, Maze& maze) {
     grid[k] = c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : std::uint8_t{cellWall};
   }
 
-  maze.mazeWidth = width;
-  maze.mazeHeight = height;
+  maze.roomsAcross = width;
+  maze.roomsDown = height;
   maze.heroCol = heroCol;
   maze.heroRow = heroRow;
   maze.gridMaxX = gridMaxX;
@@ -119,7 +119,7 @@ MazeFileResult writeMazeFile(const Maze& maze, const std::string& path) {
   return MazeFileResult::CannotSave;
 }
 
-MazeFileResult readMazeFile(Maze& maze, const std::string& path) {
+MazeFileResult readMazeFile(const std::string& path, Maze& maze) {
   const BoundedRead read = readFileBounded(path, readLimit);
   switch (read.result) {
   case BoundedReadResult::Ok: return parseMazeFile(read.bytes, maze);

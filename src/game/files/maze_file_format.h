@@ -23,7 +23,7 @@ MazeFileResult parseMazeFile(std::string_view bytes, Maze& maze);
 MazeFileResult writeMazeFile(const Maze& maze, const std::string& path);
 
 // Reads path into maze; on any result but Ok, maze is unchanged.
-MazeFileResult readMazeFile(Maze& maze, const std::string& path);
+MazeFileResult readMazeFile(const std::string& path, Maze& maze);
 
 // The message that reports a result other than Ok.
 std::string mazeFileMessage(MazeFileResult result, const std::string& path);

@@ -107,8 +107,8 @@ std::int32_t integerOf(std::string_view item) {
 
 std::string composeOptionsFile(const Options& options) {
   std::string text;
-  appendInteger(text, options.mazeWidth);
-  appendInteger(text, options.mazeHeight);
+  appendInteger(text, options.roomsAcross);
+  appendInteger(text, options.roomsDown);
   appendName(text, options.heroPicture);
   appendName(text, options.wallPicture);
   appendName(text, options.doorPicture);
@@ -126,8 +126,8 @@ void parseOptionsFile(std::string_view text, Options& options) {
   auto readName = [&](std::string& setting) {
     if (auto item = items.next()) setting = std::move(*item);
   };
-  readInteger(options.mazeWidth);
-  readInteger(options.mazeHeight);
+  readInteger(options.roomsAcross);
+  readInteger(options.roomsDown);
   readName(options.heroPicture);
   readName(options.wallPicture);
   readName(options.doorPicture);

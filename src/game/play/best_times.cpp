@@ -46,12 +46,12 @@ std::optional<GameResult> rowOf(std::string_view line) {
   if (fields.size() != 7) return std::nullopt;
   GameResult row;
   std::int32_t timed = 0;
-  const bool read = number(fields[0], row.size.width, 0, 99999) && number(fields[1], row.size.height, 0, 99999) &&
+  const bool read = number(fields[0], row.size.roomsAcross, 0, 99999) && number(fields[1], row.size.roomsDown, 0, 99999) &&
                     number(fields[2], row.time.milliseconds, std::int64_t{0}, longestTime) &&
                     number(fields[3], row.time.roomsWalked, 0, INT32_MAX) &&
                     number(fields[4], row.time.wayLength, 0, INT32_MAX) && number(fields[5], timed, 0, 1) &&
                     dateOf(fields[6], row.time.date);
-  if (!read || !mazeSizeFits(row.size.width, row.size.height)) return std::nullopt;
+  if (!read || !mazeSizeFits(row.size.roomsAcross, row.size.roomsDown)) return std::nullopt;
   row.time.timed = timed == 1;
   return row;
 }
@@ -66,7 +66,7 @@ SizeBestTimes* sizeIn(BestTimes& table, MazeSize size) {
 } // namespace
 
 std::optional<BestTimePlace> enterBestTime(BestTimes& table, const GameResult& result) {
-  if (!mazeSizeFits(result.size.width, result.size.height)) return std::nullopt;
+  if (!mazeSizeFits(result.size.roomsAcross, result.size.roomsDown)) return std::nullopt;
   const auto found = std::find_if(table.sizes.begin(), table.sizes.end(),
                                   [&](const SizeBestTimes& s) { return s.size == result.size; });
   std::vector<BestTime> times = found != table.sizes.end() ? found->times : std::vector<BestTime>{};
@@ -88,7 +88,7 @@ std::string composeBestTimes(const BestTimes& table) {
   for (const SizeBestTimes& s : table.sizes) {
     for (const BestTime& t : s.times) {
       char line[96];
-      std::snprintf(line, sizeof line, "%d %d %lld %d %d %d %04d-%02d-%02d\n", s.size.width, s.size.height,
+      std::snprintf(line, sizeof line, "%d %d %lld %d %d %d %04d-%02d-%02d\n", s.size.roomsAcross, s.size.roomsDown,
                     static_cast<long long>(t.milliseconds), t.roomsWalked, t.wayLength, t.timed ? 1 : 0,
                     t.date.year, t.date.month, t.date.day);
       text += line;

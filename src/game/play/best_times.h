@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/core/clock.h"
+#include "game/core/maze.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace kvarnel {
-
-struct MazeSize {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  bool operator==(const MazeSize&) const = default;
-};
 
 // One victory as the best times keep it.
 struct BestTime {

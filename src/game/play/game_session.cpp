@@ -13,7 +13,7 @@ namespace kvarnel {
 
 SessionChanges GameSession::startNewMaze(const NewGameRequest& request, const std::string& seedText,
                                          const FieldGeometry& geometry) {
-  std::optional<Maze> made = newMaze(request.width, request.height, seedText);
+  std::optional<Maze> made = newMaze(request.roomsAcross, request.roomsDown, seedText);
   if (!made) return {};
   maze_ = std::move(*made);
   seedText_ = seedText;
@@ -133,7 +133,7 @@ SessionChanges GameSession::stepTick(const ViewScroll& bars) {
     // Helped games and mazes from files make no best time.
     if (!helped_ && seedText_) {
       const double seconds = playTime_.seconds(now());
-      result_ = GameResult{{maze_.mazeWidth, maze_.mazeHeight},
+      result_ = GameResult{{maze_.roomsAcross, maze_.roomsDown},
                            {std::llround(seconds * 1000.0), roomsWalked_, wayLengthFromStart(maze_),
                             timed_.limit.has_value(), clock_ != nullptr ? clock_->today() : CalendarDate{}}};
     }
@@ -223,13 +223,13 @@ SessionChanges GameSession::showWay(bool shown) {
 
 // During a walk the hero's room is already its target: the way starts there.
 void GameSession::findWay() {
-  way_ = wayShown_ ? wayMarksOf(wayToDoor(maze_, {maze_.heroCol, maze_.heroRow}), maze_.mazeWidth, maze_.mazeHeight)
+  way_ = wayShown_ ? wayMarksOf(wayToDoor(maze_, {maze_.heroCol, maze_.heroRow}), maze_.roomsAcross, maze_.roomsDown)
                    : WayMarks{};
 }
 
 std::optional<std::string> GameSession::mazeCode() const {
   if (!seedText_ || !mazeShown()) return std::nullopt;
-  return mazeCodeText(maze_.mazeWidth, maze_.mazeHeight, *seedText_);
+  return mazeCodeText(maze_.roomsAcross, maze_.roomsDown, *seedText_);
 }
 
 bool GameSession::keptAtExit() const {

@@ -21,14 +21,14 @@ std::variant<NewGameRequest, std::string> newGameRequestOf(const NewGameEntries&
   const std::optional<std::int32_t> height = leadingNumber(entries.height);
   if (!width || !height || !mazeSizeFits(std::max(*width, 2), std::max(*height, 2)))
     return std::string(tooLargeMessage);
-  request.width = std::max(*width, 2);
-  request.height = std::max(*height, 2);
+  request.roomsAcross = std::max(*width, 2);
+  request.roomsDown = std::max(*height, 2);
   return request;
 }
 
 void rememberNewGame(Options& options, const NewGameRequest& request) {
-  options.mazeWidth = request.width;
-  options.mazeHeight = request.height;
+  options.roomsAcross = request.roomsAcross;
+  options.roomsDown = request.roomsDown;
   options.timedGame = request.limit ? 1 : 0;
   options.limitMinutes = request.limit ? request.limit->minutes : 0;
   options.limitSeconds = request.limit ? request.limit->seconds : 0;

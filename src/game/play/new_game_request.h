@@ -18,8 +18,8 @@ struct TimeLimit {
 };
 
 struct NewGameRequest {
-  std::int32_t width = 0; // rooms across
-  std::int32_t height = 0;
+  std::int32_t roomsAcross = 0;
+  std::int32_t roomsDown = 0;
   std::optional<TimeLimit> limit; // none: an untimed game
 };
 

@@ -29,9 +29,9 @@ std::optional<WalkPlan> walkForKey(const Maze& maze, WalkKey key) {
   std::int64_t asked = 1;
   if (key.run) {
     // A click at the far edge asks for the rooms up to the outer wall and one more.
-    if (key.dx > 0) asked = std::int64_t{maze.mazeWidth} - maze.heroCol;
+    if (key.dx > 0) asked = std::int64_t{maze.roomsAcross} - maze.heroCol;
     if (key.dx < 0) asked = std::int64_t{maze.heroCol} + 1;
-    if (key.dy > 0) asked = std::int64_t{maze.mazeHeight} - maze.heroRow;
+    if (key.dy > 0) asked = std::int64_t{maze.roomsDown} - maze.heroRow;
     if (key.dy < 0) asked = std::int64_t{maze.heroRow} + 1;
   }
   const std::int64_t rooms = roomsOpen(maze, asked, key.dx, key.dy);

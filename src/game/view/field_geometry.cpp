@@ -28,12 +28,12 @@ FieldGeometry fieldGeometryOf(std::int32_t wallSide) {
 }
 
 PixelRect fieldRectOf(const Maze& maze, const FieldGeometry& g) {
-  return {0, 0, std::int64_t{maze.mazeWidth} * g.cellStep + g.wallSize,
-          std::int64_t{maze.mazeHeight} * g.cellStep + g.wallSize};
+  return {0, 0, std::int64_t{maze.roomsAcross} * g.cellStep + g.wallSize,
+          std::int64_t{maze.roomsDown} * g.cellStep + g.wallSize};
 }
 
 PixelRect doorRectOf(const Maze& maze, const FieldGeometry& g) {
-  return {heroRestPosition(maze.mazeWidth - 1, g), heroRestPosition(maze.mazeHeight - 1, g),
+  return {heroRestPosition(maze.roomsAcross - 1, g), heroRestPosition(maze.roomsDown - 1, g),
           g.heroSize, g.heroSize};
 }
 

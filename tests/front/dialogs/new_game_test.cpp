@@ -169,7 +169,7 @@ TEST_F(NewGame, TimeChecksComeFirstAndKeepTheDialogOpen) {
   for (const auto& m : messages.shown) EXPECT_EQ(m.icon, MessageIcon::Stop);
   EXPECT_FALSE(session().mazeShown());
   EXPECT_EQ(window->options().timedGame, 0);
-  EXPECT_EQ(window->options().mazeWidth, 4);
+  EXPECT_EQ(window->options().roomsAcross, 4);
 }
 
 TEST_F(NewGame, OnlyTheFirstMissingPictureOpensTheChooser) {
@@ -198,8 +198,8 @@ TEST_F(NewGame, TimedAndUntimedStarts) {
     EXPECT_FALSE(d.d.isVisible());
   });
   EXPECT_TRUE(session().mazeShown());
-  EXPECT_EQ(maze().mazeWidth, 7);
-  EXPECT_EQ(maze().mazeHeight, 2);
+  EXPECT_EQ(maze().roomsAcross, 7);
+  EXPECT_EQ(maze().roomsDown, 2);
   EXPECT_EQ(window->options().timedGame, 1);
   EXPECT_EQ(session().timedGame().secondsLeft, 3599);
   EXPECT_TRUE(control<QTimer>("tmrTimer")->isActive());
@@ -232,7 +232,7 @@ TEST_F(NewGame, CancelUnloadsTheDialogAndStoresNothing) {
     d.width()->setText(QStringLiteral("9"));
     d.cancel()->click();
   });
-  EXPECT_EQ(window->options().mazeWidth, 4);
+  EXPECT_EQ(window->options().roomsAcross, 4);
   newGameDialog([](const Dialog& d) {
     EXPECT_EQ(d.width()->text(), QStringLiteral("4")) << "loaded afresh";
     EXPECT_FALSE(d.preview("picGeroy")->isEnabled());

@@ -178,7 +178,7 @@ TEST_F(GameMenuTest, CodesShowAndMakeTheVeryMazeOfTheTool) {
   trigger("GameFromCode");
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, mazeCodeHelp);
-  ASSERT_EQ(maze().mazeWidth, 7);
+  ASSERT_EQ(maze().roomsAcross, 7);
   EXPECT_FALSE(session().timedGame().limit);
 
   // Saved, it is the very file the tool makes from the same code.

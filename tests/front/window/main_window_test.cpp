@@ -232,15 +232,15 @@ TEST(StartUp, ProgramFolderAndOptions) {
 
   QTemporaryDir dir;
   const Options options = readStartupOptions(programFolders(dir.path().toStdString()));
-  EXPECT_EQ(options.mazeWidth, 4);
-  EXPECT_EQ(options.mazeHeight, 4);
+  EXPECT_EQ(options.roomsAcross, 4);
+  EXPECT_EQ(options.roomsDown, 4);
   EXPECT_EQ(options.heroPicture, "");
   EXPECT_EQ(options.timedGame, 0);
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheOptions) {
   Options options;
-  options.mazeWidth = 7;
+  options.roomsAcross = 7;
   options.heroPicture = "Рыцарь, новый.png";
   options.timedGame = 1;
   options.limitSeconds = 30;
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, ClosingWritesTheOptions) {
   std::remove((appFolder + "Options.ini").c_str());
   window->close();
   const Options back = readStartupOptions(programFolders(appFolder));
-  EXPECT_EQ(back.mazeWidth, 7);
+  EXPECT_EQ(back.roomsAcross, 7);
   EXPECT_EQ(back.heroPicture, "Рыцарь, новый.png");
   EXPECT_EQ(back.timedGame, 1);
   EXPECT_EQ(back.limitSeconds, 30);

@@ -224,8 +224,8 @@ protected:
     const Maze& m = maze();
     ASSERT_GE(m.heroCol, 0);
     ASSERT_GE(m.heroRow, 0);
-    ASSERT_LT(m.heroCol, m.mazeWidth);
-    ASSERT_LT(m.heroRow, m.mazeHeight);
+    ASSERT_LT(m.heroCol, m.roomsAcross);
+    ASSERT_LT(m.heroRow, m.roomsDown);
     ASSERT_NE(m.cell(2 * m.heroCol + 1, 2 * m.heroRow + 1), cellWall);
     if (!control<QTimer>("tmrStep")->isActive() && !session().paused()) { // a pause may stop a walk midway
       const FieldGeometry& g = session().view().geometry;

@@ -292,8 +292,8 @@ TEST_F(Play, MenuCommandsDuringAGame) {
   item("MenuOpen")->trigger();
   EXPECT_FALSE(timer("tmrTimer")->isActive());
   EXPECT_FALSE(control("picTime")->isVisible());
-  EXPECT_EQ(window->options().mazeWidth, 4);
-  EXPECT_EQ(window->options().mazeHeight, 3);
+  EXPECT_EQ(window->options().roomsAcross, 4);
+  EXPECT_EQ(window->options().roomsDown, 3);
   EXPECT_EQ(window->options().timedGame, 0);
 }
 

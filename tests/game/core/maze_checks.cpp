@@ -8,7 +8,7 @@ namespace kvarnel::testing {
 std::string finishedMazeFault(const Maze& maze) {
   const int gx = maze.gridMaxX;
   const int gy = maze.gridMaxY;
-  if (gx != 2 * maze.mazeWidth || gy != 2 * maze.mazeHeight) return "grid bounds";
+  if (gx != 2 * maze.roomsAcross || gy != 2 * maze.roomsDown) return "grid bounds";
   if (maze.mazeGrid.size() != static_cast<std::size_t>((gx + 1) * (gy + 1))) return "grid size";
   int openings = 0;
   for (int x = 0; x <= gx; ++x)
@@ -23,7 +23,7 @@ std::string finishedMazeFault(const Maze& maze) {
       if (room && c == 0) return "closed room";
       if (!border && !room && !post && c != 0) ++openings;
     }
-  const int rooms = maze.mazeWidth * maze.mazeHeight;
+  const int rooms = maze.roomsAcross * maze.roomsDown;
   if (openings != rooms - 1) return "openings != rooms - 1";
 
   // Connected: a flood fill from room (0, 0) over open cells reaches every room. With rooms - 1

@@ -33,7 +33,7 @@ TEST(MazeCode, CodesKeepTheirMazesAcrossVersions) {
   };
   for (const auto& [text, sha256] : pinned) {
     const std::optional<MazeCode> code = parseMazeCode(text);
-    const std::optional<Maze> maze = newMaze(code->width, code->height, code->seedText);
+    const std::optional<Maze> maze = newMaze(code->roomsAcross, code->roomsDown, code->seedText);
     const QByteArray file = QByteArray::fromStdString(composeMazeFile(maze.value()));
     EXPECT_EQ(QCryptographicHash::hash(file, QCryptographicHash::Sha256).toHex().toStdString(), sha256) << text;
   }

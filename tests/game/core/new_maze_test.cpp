@@ -20,8 +20,8 @@ TEST(GenerateMaze, StartRoomAndFirstOrderOfTheKnownSeed) {
   SeedDigits d = seedDigitsOf(" 45296.17");
   mixSeedDigits(d);
   Maze maze;
-  maze.mazeWidth = 6;
-  maze.mazeHeight = 4;
+  maze.roomsAcross = 6;
+  maze.roomsDown = 4;
   AdditiveGenerator random(d);
   const GridPoint start = startRoomOf(random, maze);
   EXPECT_EQ(start.x, 3);
@@ -48,7 +48,7 @@ TEST(GenerateMaze, LeavesBothBorderOpeningsForTheSearch) {
 
 TEST(MarkWayOut, KnownTwoByTwoMaze) {
   Maze maze;
-  maze.mazeWidth = maze.mazeHeight = 2;
+  maze.roomsAcross = maze.roomsDown = 2;
   maze.gridMaxX = maze.gridMaxY = 4;
   maze.mazeGrid.assign(25, cellWall);
   for (auto [x, y] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 3}, {2, 1}, {3, 2}, {1, 2}, {3, 4}})

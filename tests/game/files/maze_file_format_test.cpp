@@ -73,9 +73,9 @@ TEST_F(MazeFileTest, RoundTripsEveryMazeTheGameMakes) {
     maze.heroRow = h / 2;
     ASSERT_EQ(writeMazeFile(maze, path("m.lbr")), MazeFileResult::Ok);
     Maze back;
-    ASSERT_EQ(readMazeFile(back, path("m.lbr")), MazeFileResult::Ok);
-    EXPECT_EQ(back.mazeWidth, w);
-    EXPECT_EQ(back.mazeHeight, h);
+    ASSERT_EQ(readMazeFile(path("m.lbr"), back), MazeFileResult::Ok);
+    EXPECT_EQ(back.roomsAcross, w);
+    EXPECT_EQ(back.roomsDown, h);
     EXPECT_EQ(back.heroCol, maze.heroCol);
     EXPECT_EQ(back.heroRow, maze.heroRow);
     EXPECT_EQ(back.gridMaxX, 2 * w);
@@ -146,9 +146,9 @@ TEST_F(MazeFileTest, RefusesWhatTheGameCouldNotHaveWritten) {
   for (const auto& row : rows) {
     Maze maze = inPlay;
     put(path("bad.lbr"), row.bytes);
-    EXPECT_EQ(readMazeFile(maze, path("bad.lbr")), MazeFileResult::NotMazeFile) << row.why;
+    EXPECT_EQ(readMazeFile(path("bad.lbr"), maze), MazeFileResult::NotMazeFile) << row.why;
     EXPECT_EQ(maze.mazeGrid, inPlay.mazeGrid) << row.why;
-    EXPECT_EQ(maze.mazeWidth, inPlay.mazeWidth) << row.why;
+    EXPECT_EQ(maze.roomsAcross, inPlay.roomsAcross) << row.why;
     EXPECT_EQ(maze.gridMaxX, inPlay.gridMaxX) << row.why;
   }
 }
@@ -157,19 +157,19 @@ TEST_F(MazeFileTest, HugeGridLineReadsOnlyWhatTheGridNeeds) {
   put(path("big.lbr"), "[labirint]\r\n 2\r\n 2\r\n 0\r\n 0\r\n 4\r\n 4\r\n" +
                            std::string(50u << 20, '2') + "\r\n");
   Maze maze;
-  ASSERT_EQ(readMazeFile(maze, path("big.lbr")), MazeFileResult::Ok);
+  ASSERT_EQ(readMazeFile(path("big.lbr"), maze), MazeFileResult::Ok);
   EXPECT_EQ(maze.mazeGrid.size(), 25u);
 }
 
 TEST_F(MazeFileTest, ReadFailuresAndTheirMessages) {
   Maze maze = madeMaze(3, 3);
   const Maze before = maze;
-  EXPECT_EQ(readMazeFile(maze, path("none.lbr")), MazeFileResult::NotFound);
-  EXPECT_EQ(readMazeFile(maze, path("no-folder/none.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(path("none.lbr"), maze), MazeFileResult::NotFound);
+  EXPECT_EQ(readMazeFile(path("no-folder/none.lbr"), maze), MazeFileResult::CannotOpen);
   fs::create_directory(path("folder.lbr"));
-  EXPECT_EQ(readMazeFile(maze, path("folder.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(path("folder.lbr"), maze), MazeFileResult::CannotOpen);
   put(path("file"), "x");
-  EXPECT_EQ(readMazeFile(maze, path("file/none.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(path("file/none.lbr"), maze), MazeFileResult::CannotOpen);
   EXPECT_EQ(maze.mazeGrid, before.mazeGrid);
 
   const std::string p = "/игры/a.lbr";
@@ -233,10 +233,10 @@ TEST_F(MazeFileTest, DevicesAndPipesAreNeverReplacedNorWaitedFor) {
   ASSERT_EQ(::mkfifo(path("pipe.lbr").c_str(), 0666), 0);
   EXPECT_EQ(writeMazeFile(maze, path("pipe.lbr")), MazeFileResult::CannotSave); // nobody reads
   Maze read = maze;
-  EXPECT_EQ(readMazeFile(read, path("pipe.lbr")), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile(path("pipe.lbr"), read), MazeFileResult::CannotOpen);
   ASSERT_EQ(::stat(path("pipe.lbr").c_str(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
-  EXPECT_EQ(readMazeFile(read, "/dev/zero"), MazeFileResult::CannotOpen);
+  EXPECT_EQ(readMazeFile("/dev/zero", read), MazeFileResult::CannotOpen);
   EXPECT_EQ(read.mazeGrid, maze.mazeGrid);
 }
 

@@ -11,8 +11,8 @@ namespace {
 
 Options sample() {
   Options o;
-  o.mazeWidth = 12;
-  o.mazeHeight = -3;
+  o.roomsAcross = 12;
+  o.roomsDown = -3;
   o.heroPicture = "Рыцарь.png";
   o.wallPicture = "";
   o.doorPicture = "дверь 2.png";
@@ -23,7 +23,7 @@ Options sample() {
 }
 
 bool same(const Options& a, const Options& b) {
-  return a.mazeWidth == b.mazeWidth && a.mazeHeight == b.mazeHeight &&
+  return a.roomsAcross == b.roomsAcross && a.roomsDown == b.roomsDown &&
          a.heroPicture == b.heroPicture && a.wallPicture == b.wallPicture &&
          a.doorPicture == b.doorPicture && a.timedGame == b.timedGame &&
          a.limitMinutes == b.limitMinutes && a.limitSeconds == b.limitSeconds;
@@ -94,7 +94,7 @@ TEST(OptionsFile, FilesFailSilentlyAndLongLinesDoNotHang) {
   std::ofstream(file, std::ios::binary) << std::string(10u << 20, '7') << "\r\n 5 \r\n";
   Options big;
   readOptionsFile(file, big);
-  EXPECT_EQ(big.mazeWidth, 0); // too long for 32 bits
+  EXPECT_EQ(big.roomsAcross, 0); // too long for 32 bits
   std::filesystem::remove_all(dir);
 }
 
