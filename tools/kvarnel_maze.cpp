@@ -2,7 +2,7 @@
 #include "maze_tool.h"
 
 #include "game/core/system_clock.h"
-#include "front/window/player_folders.h"
+#include "game/files/game_folders.h"
 #include "front/pictures/picture_folders.h"
 
 #include <QGuiApplication>
@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(onlySeriousMessages);
     app.emplace(qtArgc, argv);
     // The pictures the game would offer: its own and the player's.
-    QCoreApplication::setApplicationName(QString::fromLatin1(kvarnel::gameApplicationName));
-    const kvarnel::GameFolders folders = kvarnel::findGameFolders();
+    const kvarnel::GameFolders folders =
+        kvarnel::findGameFolders(kvarnel::runningExecutableFolder(), [](const char* name) { return std::getenv(name); });
     pictures = {folders.data, folders.userData};
   }
 

@@ -132,11 +132,11 @@ QImage fieldPicture(const Maze& maze, const FieldGeometry& g, const PixelRect& f
   QImage image(static_cast<int>(field.width), static_cast<int>(field.height), QImage::Format_RGB32);
   if (image.isNull()) return image;
   QPainter painter(&image);
-  paintField(painter, image.rect(), maze, g, pictures.pixmap(PictureKind::Wall),
-             pictures.pixmap(PictureKind::Door));
+  paintField(painter, image.rect(), maze, g, pictures[PictureKind::Wall],
+             pictures[PictureKind::Door]);
   painter.drawPixmap(static_cast<int>(heroRestPosition(maze.heroCol, g)),
                      static_cast<int>(heroRestPosition(maze.heroRow, g)),
-                     heroBoxPicture(g, pictures.pixmap(PictureKind::Hero)));
+                     heroBoxPicture(g, pictures[PictureKind::Hero]));
   return image;
 }
 
@@ -176,7 +176,7 @@ int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::optional<QPixmap> picture =
         pictureForRender(kindOptions[k], parsed->names[k], folders, err);
     if (!picture) return 2;
-    pictures[kindOptions[k].kind] = Picture{std::move(*picture), {}};
+    pictures[kindOptions[k].kind] = std::move(*picture);
   }
 
   const FieldGeometry g = fieldGeometryOf(pictures.wallSide());

@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
     double repaintMs = 0;
     if (withMaze) {
       kvarnel::GamePictures pictures;
-      pictures[PictureKind::Hero] = kvarnel::Picture{picture(32, Qt::blue), "hero"};
-      pictures[PictureKind::Wall] = kvarnel::Picture{picture(wallSide, Qt::darkRed), "wall"};
-      pictures[PictureKind::Door] = kvarnel::Picture{picture(32, Qt::darkGreen), "door"};
+      pictures[PictureKind::Hero] = picture(32, Qt::blue);
+      pictures[PictureKind::Wall] = picture(wallSide, Qt::darkRed);
+      pictures[PictureKind::Door] = picture(32, Qt::darkGreen);
       window.usePictures(pictures);
       window.startNewMaze({width, height, std::nullopt});
       if (window.session().maze().roomsAcross != width) std::exit(2);

@@ -1,7 +1,7 @@
 // Hostile Options.ini files: the game starts silently with what it can use, and a remembered
 // picture name never reaches outside its picture folder.
 #include "game/files/options_file_format.h"
-#include "game/files/start_up.h"
+#include "game/files/game_folders.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/resource_probe.h"
@@ -86,7 +86,7 @@ TEST_F(HostileOptions, StartUpTakesWhatItCanAndSaysNothing) {
     writeBytes(optionsFile(), row.text);
     ResourceProbe probe;
     const bool measured = probe.start();
-    const Options read = readStartupOptions(programFolders(appFolder));
+    const Options read = readGameOptions(programFolders(appFolder));
     if (measured) {
       EXPECT_LT(*probe.bytesRead(), 1 << 20) << row.why;
       EXPECT_LT(*probe.peakMemoryGrowth(), 4 << 20) << row.why;

@@ -124,9 +124,9 @@ protected:
   static QListWidget* files(QDialog& chooser) { return testing::control<QListWidget>(&chooser, "File1"); }
   static QPushButton* choose(QDialog& chooser) { return testing::control<QPushButton>(&chooser, "kOK"); }
   static QWidget* preview(QDialog& chooser) { return testing::control<QWidget>(&chooser, "picPole"); }
-  // A name remembered from an earlier run that does not load: it is forgotten.
-  static bool forgotten(PictureKind kind, const std::string& appFolder, std::string name) {
-    return !loadRememberedPicture({appFolder, {}}, kind, name) && name.empty();
+  // A name remembered from an earlier run that does not load.
+  static bool forgotten(PictureKind kind, const std::string& appFolder, const std::string& name) {
+    return !loadPicture({appFolder, {}}, kind, name).picture;
   }
 
   // What a refused or unloadable picture must leave alone.
@@ -138,7 +138,7 @@ protected:
     bool operator==(const Kept&) const = default;
   };
   Kept kept() const {
-    return {window->options().heroPicture, window->pictures().pixmap(PictureKind::Hero).cacheKey(),
+    return {window->options().heroPicture, window->pictures()[PictureKind::Hero].cacheKey(),
             maze().mazeGrid, control("picGeroy")->pos()};
   }
 };
@@ -322,7 +322,7 @@ TEST_F(HostilePictures, TheChooserCopesWithAnyPictureFolder) {
     row.make();
     const Kept before = kept();
     const std::string wall = window->options().wallPicture;
-    const qint64 wallStore = window->pictures().pixmap(PictureKind::Wall).cacheKey();
+    const qint64 wallStore = window->pictures()[PictureKind::Wall].cacheKey();
     modals.script = [&](QDialog& chooser) {
       EXPECT_EQ(files(chooser)->count(), row.listed) << row.why;
       EXPECT_EQ(files(chooser)->currentRow(), row.listed > 0 ? 0 : -1) << row.why;
@@ -333,7 +333,7 @@ TEST_F(HostilePictures, TheChooserCopesWithAnyPictureFolder) {
     menuItem("MenuSel_1")->trigger();
     modals.script = nullptr;
     EXPECT_EQ(window->options().wallPicture, wall) << row.why;
-    EXPECT_EQ(window->pictures().pixmap(PictureKind::Wall).cacheKey(), wallStore) << row.why;
+    EXPECT_EQ(window->pictures()[PictureKind::Wall].cacheKey(), wallStore) << row.why;
     EXPECT_TRUE(kept() == before) << row.why;
 
     // The wall remembered from an earlier run cannot be loaded from such a folder.

@@ -1,6 +1,6 @@
 // A hostile program folder: Options.ini that cannot be read or written as a file. The game
 // still comes up with its title and ends when closed, silently, and leaves the folder as it was.
-#include "game/files/start_up.h"
+#include "game/files/game_folders.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "support/mazes.h"

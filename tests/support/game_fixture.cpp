@@ -1,7 +1,13 @@
 // A main window over a temporary program folder, with fake services.
 #include "support/game_fixture.h"
 
-#include "game/files/start_up.h"
+#include "game/files/game_folders.h"
+#include "game/files/options_file_format.h"
+#include "front/field/field_widget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 
 #include <QDir>
 #include <QImage>
@@ -34,7 +40,7 @@ void GameFixture::restart() {
   GameFolders folders = programFolders(folder.path().toStdString());
   folders.userData = userData = appFolderOf(userFolder.path().toStdString());
   appFolder = folders.data;
-  window = std::make_unique<MainWindow>(folders, readStartupOptions(folders), services, modals);
+  window = std::make_unique<MainWindow>(folders, readGameOptions(folders), services, modals);
   window->show();
 }
 
@@ -42,9 +48,9 @@ void GameFixture::TearDown() { window.reset(); }
 
 void GameFixture::setPictures(int heroSize, int wallSize, int doorSize) {
   GamePictures pictures;
-  pictures[PictureKind::Hero] = Picture{solidPicture(heroSize, heroSize, Qt::blue), "hero.png"};
-  pictures[PictureKind::Wall] = Picture{solidPicture(wallSize, wallSize, Qt::black), "wall.png"};
-  pictures[PictureKind::Door] = Picture{solidPicture(doorSize, doorSize, Qt::red), "door.png"};
+  pictures[PictureKind::Hero] = solidPicture(heroSize, heroSize, Qt::blue);
+  pictures[PictureKind::Wall] = solidPicture(wallSize, wallSize, Qt::black);
+  pictures[PictureKind::Door] = solidPicture(doorSize, doorSize, Qt::red);
   window->usePictures(pictures);
 }
 
@@ -57,6 +63,30 @@ void GameFixture::putStandardPictures() {
 void GameFixture::newMaze(int width, int height) {
   window->startNewMaze({width, height, std::nullopt});
   ASSERT_EQ(maze().roomsAcross, width);
+}
+
+int GameFixture::finishWalk() {
+  int ticks = 0;
+  for (; control<QTimer>("tmrStep")->isActive() && ticks < 10000; ++ticks) tick("tmrStep");
+  return ticks;
+}
+
+void GameFixture::clickField(QPoint at) {
+  QWidget* field = control("picPole");
+  const QPoint shown = at - control<FieldWidget>("picPole")->origin();
+  QTest::mousePress(field, Qt::LeftButton, {}, shown);
+  QTest::mouseRelease(field, Qt::LeftButton, {}, shown);
+}
+
+void GameFixture::key(int key, Qt::KeyboardModifiers modifiers) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(window.get(), &press);
+}
+
+void GameFixture::walkNextToTheExit() {
+  const Room next = roomBeforeTheExit(maze());
+  clickField(restOf(next.col, next.row) + QPoint(5, 5));
+  finishWalk();
 }
 
 } // namespace kvarnel::testing

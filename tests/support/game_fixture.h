@@ -50,6 +50,20 @@ protected:
   void putStandardPictures();
   // A new untimed maze of the given size, seeded from the fake clock.
   void newMaze(int width, int height);
+  // Puts a hand-built maze into play as an opened file would.
+  void play(const Maze& maze, const std::string& path = "") { window->playOpenedMaze(maze, path); }
+
+  // One timeout of the named timer; the step timer until the walk has ended (its ticks).
+  void tick(const char* name) { fire(*control<QTimer>(name)); }
+  int finishWalk();
+  // A press and release at `at` of the field, in field pixels.
+  void clickField(QPoint at);
+  // A key pressed while the window has the keyboard, whichever of its widgets has the focus.
+  void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Walks from room (0, 0) of a new 2 x 2 maze into the room before the exit, by a click.
+  void walkNextToTheExit();
+  // Where the hero's box stands at rest in room (col, row) with 16-pixel walls.
+  static QPoint restOf(int col, int row) { return {16 + 48 * col, 16 + 48 * row}; }
 
   template <class T = QWidget> T* control(const char* name) const { return testing::control<T>(window.get(), name); }
   QAction* menuItem(const char* name) const { return control<QAction>(name); }

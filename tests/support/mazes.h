@@ -3,6 +3,7 @@
 
 #include "game/core/maze.h"
 #include "game/core/new_maze.h"
+#include "game/core/way_search.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,41 @@ inline Maze withHeroAt(Maze maze, std::int32_t col, std::int32_t row) {
   maze.heroCol = col;
   maze.heroRow = row;
   return maze;
+}
+
+// 4 x 3 rooms, field 208 x 160 with 16-pixel walls. Row 0 is one corridor; column 0 runs down
+// to row 2; rooms (1, 1)-(2, 1) are a short corridor; column 3 runs from row 0 to the exit room.
+inline Maze sampleMaze() {
+  return mazeFrom({
+      "#########",
+      "#.......#",
+      "#.#####.#",
+      "#.#...#.#",
+      "#.#.###.#",
+      "#.#.....#",
+      "#########",
+  });
+}
+
+// 4 x 3 rooms: the top row a corridor, the right column down to the exit room (3, 2); room
+// (0, 1) hangs below (0, 0); the rest walled in.
+inline Maze corridorMaze() {
+  return mazeFrom({
+      "#########",
+      "#.......#",
+      "#.#####.#",
+      "#.#.#.#.#",
+      "#######.#",
+      "#.#.#.#.#",
+      "#########",
+  });
+}
+
+// The room next to the exit of a 2 x 2 maze that room (0, 0) opens to: the way out goes through
+// one of (1, 0) and (0, 1).
+inline Room roomBeforeTheExit(const Maze& maze) {
+  const bool viaRight = maze.cell(2, 1) != cellWall && maze.cell(3, 2) != cellWall;
+  return viaRight ? Room{1, 0} : Room{0, 1};
 }
 
 } // namespace kvarnel::testing

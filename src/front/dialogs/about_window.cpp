@@ -3,6 +3,7 @@
 
 #include "front/field/picture_box.h"
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 #include "front/pictures/embedded_pictures.h"
 #include "front/dialogs/twips.h"
 
@@ -79,11 +80,8 @@ void AboutWindow::createControls() {
   bands_->setGeometry(twipsRect(120, 2400, 1200, 675));
   bands_->setBackgroundColour(Qt::white);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setGeometry(twipsRect(3840, 2460, 1335, 495));
+  QPushButton* ok = dialogButton(this, "OK", QStringLiteral("OK"), twipsRect(3840, 2460, 1335, 495), EnterPresses::Yes);
   setBackground(ok, windowColour);
-  ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -2,6 +2,7 @@
 #include "front/dialogs/code_entry_dialog.h"
 
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,16 +23,11 @@ CodeEntryDialog::CodeEntryDialog(MessageBoxes& messages, QWidget* parent) : QDia
   entry_->setFont(designFont(sansSerif, 12, true));
   label->setBuddy(entry_);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("kOK"));
-  ok->setGeometry(178, 78, 100, 30);
-  ok->setDefault(true); // Enter in the entry confirms
-  connect(ok, &QPushButton::clicked, this, &CodeEntryDialog::confirm);
-  auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
-  cancel->setObjectName(QStringLiteral("kNO"));
-  cancel->setGeometry(288, 78, 100, 30);
-  cancel->setAutoDefault(false);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // Enter in the entry confirms.
+  connect(dialogButton(this, "kOK", QStringLiteral("OK"), {178, 78, 100, 30}, EnterPresses::Yes),
+          &QPushButton::clicked, this, &CodeEntryDialog::confirm);
+  connect(dialogButton(this, "kNO", QStringLiteral("Отмена"), {288, 78, 100, 30}), &QPushButton::clicked, this,
+          &QDialog::reject);
 
   makeDialogFrame(this, 400, 120);
   entry_->setFocus();

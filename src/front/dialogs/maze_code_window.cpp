@@ -2,6 +2,7 @@
 #include "front/dialogs/maze_code_window.h"
 
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,16 +25,10 @@ MazeCodeWindow::MazeCodeWindow(const QString& code, QWidget* parent) : QDialog(p
   code_->setGeometry(12, 38, 376, 26);
   code_->setFont(designFont(sansSerif, 12, true));
 
-  auto* copyButton = new QPushButton(QStringLiteral("Копировать"), this);
-  copyButton->setObjectName(QStringLiteral("kCopy"));
-  copyButton->setGeometry(168, 78, 110, 30);
-  copyButton->setAutoDefault(false);
-  connect(copyButton, &QPushButton::clicked, this, &MazeCodeWindow::copy);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setGeometry(288, 78, 100, 30);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(dialogButton(this, "kCopy", QStringLiteral("Копировать"), {168, 78, 110, 30}), &QPushButton::clicked, this,
+          &MazeCodeWindow::copy);
+  connect(dialogButton(this, "OK", QStringLiteral("OK"), {288, 78, 100, 30}, EnterPresses::Yes),
+          &QPushButton::clicked, this, &QDialog::accept);
 
   makeDialogFrame(this, 400, 120);
   code_->selectAll();

@@ -1,9 +1,9 @@
 // The new-game dialog.
 #include "front/dialogs/new_game_dialog.h"
 
-#include "front/pictures/game_pictures.h"
 #include "front/field/picture_label.h"
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 #include "front/dialogs/modal_runner.h"
 #include "front/dialogs/picture_chooser.h"
 #include "front/dialogs/twips.h"
@@ -62,14 +62,6 @@ QComboBox* timeEntry(QWidget* parent, const char* name, const QRect& at, const Q
   return box;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setGeometry(at);
-  b->setAutoDefault(false); // no button is the default: Enter presses nothing
-  return b;
-}
-
 void paintViolet(QWidget* widget) {
   QPalette p = widget->palette();
   p.setColor(QPalette::WindowText, violet);
@@ -79,16 +71,15 @@ void paintViolet(QWidget* widget) {
 
 } // namespace
 
-NewGameDialog::NewGameDialog(Options& options, PictureFolders pictureFolders, MessageBoxes& messages,
+NewGameDialog::NewGameDialog(const Options& options, PictureFolders pictureFolders, MessageBoxes& messages,
                              ModalRunner& modals, QWidget* parent)
-    : QDialog(parent), options_(options), pictureFolders_(std::move(pictureFolders)), messages_(messages),
-      modals_(modals) {
+    : QDialog(parent), pictureFolders_(std::move(pictureFolders)), messages_(messages), modals_(modals) {
   setObjectName(QStringLiteral("frmNew"));
   setWindowTitle(QStringLiteral("Новая игра"));
   setFont(designFont(sansSerif, 12, true));
   createControls();
   makeDialogFrame(this, twips(6465), twips(5730));
-  fillEntries();
+  fillEntries(options);
 }
 
 void NewGameDialog::createControls() {
@@ -107,8 +98,8 @@ void NewGameDialog::createControls() {
   std::array<QPushButton*, 3> chooseButtons{};
   for (PictureKind kind : pictureKinds) {
     const int i = static_cast<int>(kindIndex(kind));
-    QPushButton* b = button(this, QStringLiteral("Command1_%1").arg(i), chooserCaption(kind),
-                            twipsRect(120 + 2160 * i, 3480, 1935, 495));
+    const std::string name = "Command1_" + std::to_string(i);
+    QPushButton* b = dialogButton(this, name.c_str(), chooserCaption(kind), twipsRect(120 + 2160 * i, 3480, 1935, 495));
     connect(b, &QPushButton::clicked, this, [this, kind] { choosePicture(kind); });
     chooseButtons[kindIndex(kind)] = b;
   }
@@ -123,10 +114,9 @@ void NewGameDialog::createControls() {
   secondsEntry_ = timeEntry(this, "txtSec", twipsRect(3480, 4560, 855, 435), {"10", "20", "30", "40", "50"});
   connect(timedBox_, &QCheckBox::toggled, this, &NewGameDialog::enableTimeEntries);
 
-  QPushButton* startButton =
-      button(this, QStringLiteral("kOK"), QStringLiteral("Старт!"), twipsRect(3600, 5160, 1335, 495));
-  QPushButton* cancelButton =
-      button(this, QStringLiteral("kNO"), QStringLiteral("Отмена"), twipsRect(5040, 5160, 1335, 495));
+  // Neither button is the default: Enter presses nothing.
+  QPushButton* startButton = dialogButton(this, "kOK", QStringLiteral("Старт!"), twipsRect(3600, 5160, 1335, 495));
+  QPushButton* cancelButton = dialogButton(this, "kNO", QStringLiteral("Отмена"), twipsRect(5040, 5160, 1335, 495));
   connect(startButton, &QPushButton::clicked, this, &NewGameDialog::start);
   connect(cancelButton, &QPushButton::clicked, this, &NewGameDialog::reject);
 
@@ -140,23 +130,30 @@ void NewGameDialog::createControls() {
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void NewGameDialog::fillEntries() {
-  timedBox_->setChecked(options_.timedGame == 1);
+void NewGameDialog::fillEntries(const Options& options) {
+  timedBox_->setChecked(options.timedGame == 1);
   enableTimeEntries();
-  minutesEntry_->setEditText(QString::number(options_.limitMinutes));
-  secondsEntry_->setEditText(QString::number(options_.limitSeconds));
-  if (options_.roomsAcross > 0) widthEntry_->setText(QString::number(options_.roomsAcross));
-  if (options_.roomsDown > 0) heightEntry_->setText(QString::number(options_.roomsDown));
+  minutesEntry_->setEditText(QString::number(options.limitMinutes));
+  secondsEntry_->setEditText(QString::number(options.limitSeconds));
+  if (options.roomsAcross > 0) widthEntry_->setText(QString::number(options.roomsAcross));
+  if (options.roomsDown > 0) heightEntry_->setText(QString::number(options.roomsDown));
+  takeNames(options);
   for (PictureKind kind : pictureKinds) {
-    std::string& name = rememberedPicture(options_, kind);
+    const std::string& name = pictureName(kind);
     if (name.empty()) continue;
-    if (const std::optional<Picture> picture = loadRememberedPicture(pictureFolders_, kind, name))
-      showPicture(kind, picture->pixmap);
+    const LoadedPicture loaded = loadPicture(pictureFolders_, kind, name);
+    if (loaded.picture) showPicture(kind, *loaded.picture, name);
+    else names_[kindIndex(kind)].clear();
   }
 }
 
-void NewGameDialog::showPicture(PictureKind kind, const QPixmap& picture) {
+void NewGameDialog::takeNames(const Options& options) {
+  for (PictureKind kind : pictureKinds) names_[kindIndex(kind)] = rememberedPicture(options, kind);
+}
+
+void NewGameDialog::showPicture(PictureKind kind, const QPixmap& picture, const std::string& name) {
   previews_[kindIndex(kind)]->setPixmap(picture);
+  previewNames_[kindIndex(kind)] = name;
 }
 
 void NewGameDialog::enableTimeEntries() {
@@ -165,10 +162,26 @@ void NewGameDialog::enableTimeEntries() {
 }
 
 void NewGameDialog::choosePicture(PictureKind kind) {
-  PictureChooser chooser(kind, pictureFolders_, messages_, this);
-  modals_.run(chooser);
-  chooser.updateRememberedName(rememberedPicture(options_, kind));
-  if (chooser.chosen()) showPicture(kind, chooser.chosen()->pixmap);
+  const ChooserOutcome outcome = askForPicture(kind, pictureFolders_, messages_, modals_, this);
+  if (outcome.rememberedName) names_[kindIndex(kind)] = *outcome.rememberedName;
+  if (outcome.picture) showPicture(kind, *outcome.picture, *outcome.rememberedName);
+}
+
+// The previews' pictures where they show the remembered names; the others are loaded now, and a
+// name that does not load is forgotten.
+GamePictures NewGameDialog::picturesOfNames() {
+  GamePictures pictures;
+  for (PictureKind kind : pictureKinds) {
+    std::string& name = names_[kindIndex(kind)];
+    if (name == previewNames_[kindIndex(kind)]) {
+      pictures[kind] = previews_[kindIndex(kind)]->pixmap();
+      continue;
+    }
+    const LoadedPicture loaded = loadPicture(pictureFolders_, kind, name);
+    if (loaded.picture) pictures[kind] = *loaded.picture;
+    else name.clear();
+  }
+  return pictures;
 }
 
 void NewGameDialog::start() {
@@ -181,12 +194,12 @@ void NewGameDialog::start() {
     return;
   }
   for (PictureKind kind : pictureKinds) {
-    if (rememberedPicture(options_, kind).empty()) {
+    if (pictureName(kind).empty()) {
       choosePicture(kind);
       return;
     }
   }
-  request_ = std::get<NewGameRequest>(checked);
+  choice_ = NewGameChoice{std::get<NewGameRequest>(checked), picturesOfNames()};
   accept(); // hidden, not unloaded: the next "Новая игра" shows the entries as they were left
 }
 

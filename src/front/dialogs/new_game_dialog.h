@@ -3,8 +3,8 @@
 
 #include "game/core/options.h"
 #include "game/core/platform.h"
-#include "front/pictures/picture_folders.h"
 #include "game/play/new_game_request.h"
+#include "front/pictures/game_pictures.h"
 
 #include <QDialog>
 
@@ -22,17 +22,30 @@ namespace kvarnel {
 
 class ModalRunner;
 
+// The game "Старт!" asks for, with the pictures of the remembered names; a kind whose picture
+// did not load has none here, and the game keeps the one it has.
+struct NewGameChoice {
+  NewGameRequest request;
+  GamePictures pictures;
+};
+
 class NewGameDialog : public QDialog {
   Q_OBJECT
 public:
-  // Fills the entries from the options. Pictures chosen in the dialog are remembered in the
-  // options at once, whatever becomes of the dialog.
-  NewGameDialog(Options& options, PictureFolders pictureFolders, MessageBoxes& messages, ModalRunner& modals,
+  // Fills the entries from the options and the previews from the remembered picture names; a
+  // name whose picture does not load is forgotten.
+  NewGameDialog(const Options& options, PictureFolders pictureFolders, MessageBoxes& messages, ModalRunner& modals,
                 QWidget* parent = nullptr);
 
+  // Before it is shown again: its entries and previews stay as they were left, but the
+  // remembered names are the options' as they are now (pictures chosen from the menu since).
+  void takeNames(const Options& options);
+  // The kind's remembered picture name as the dialog leaves it: chosen or forgotten in it,
+  // whatever becomes of the dialog.
+  const std::string& pictureName(PictureKind kind) const { return names_[kindIndex(kind)]; }
   // The game "Старт!" asked for, once: the dialog is then hidden, not closed, and shows its
   // entries as they were left the next time. Nothing after "Отмена" or the close box.
-  std::optional<NewGameRequest> takeRequest() { return std::exchange(request_, std::nullopt); }
+  std::optional<NewGameChoice> takeChoice() { return std::exchange(choice_, std::nullopt); }
   // The dialog was closed by "Отмена" or its close box: it starts afresh next time.
   bool unloaded() const { return unloaded_; }
 
@@ -43,17 +56,19 @@ protected:
 
 private:
   void createControls();
-  void fillEntries();
-  void showPicture(PictureKind kind, const QPixmap& picture);
+  void fillEntries(const Options& options);
+  void showPicture(PictureKind kind, const QPixmap& picture, const std::string& name);
+  GamePictures picturesOfNames();
   void enableTimeEntries();
   void choosePicture(PictureKind kind);
   void start();
 
-  Options& options_;
   PictureFolders pictureFolders_;
   MessageBoxes& messages_;
   ModalRunner& modals_;
-  std::optional<NewGameRequest> request_;
+  std::array<std::string, 3> names_;        // the remembered picture names, by kind
+  std::array<std::string, 3> previewNames_; // the names the previews were loaded from
+  std::optional<NewGameChoice> choice_;
   bool unloaded_ = false;
 
   QLineEdit* widthEntry_ = nullptr;

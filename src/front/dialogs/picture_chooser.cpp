@@ -1,8 +1,10 @@
 // The picture chooser.
 #include "front/dialogs/picture_chooser.h"
 
-#include "front/field/scroll_bars.h"
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
+#include "front/dialogs/modal_runner.h"
+#include "front/field/scroll_bars.h"
 #include "front/dialogs/twips.h"
 
 #include <QFrame>
@@ -75,15 +77,10 @@ void PictureChooser::createControls() {
   setBackground(scrollCorner_, palette().color(QPalette::Window));
   scrollCorner_->hide();
 
-  chooseButton_ = new QPushButton(QStringLiteral("Выбрать"), this);
-  chooseButton_->setObjectName(QStringLiteral("kOK"));
-  chooseButton_->setGeometry(twipsRect(5400, 5520, 1335, 495));
+  chooseButton_ =
+      dialogButton(this, "kOK", QStringLiteral("Выбрать"), twipsRect(5400, 5520, 1335, 495), EnterPresses::Yes);
   chooseButton_->setEnabled(false);
-  chooseButton_->setDefault(true);
-  auto* cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
-  cancelButton->setObjectName(QStringLiteral("kNO"));
-  cancelButton->setGeometry(twipsRect(6840, 5520, 1335, 495));
-  cancelButton->setAutoDefault(false);
+  QPushButton* cancelButton = dialogButton(this, "kNO", QStringLiteral("Отмена"), twipsRect(6840, 5520, 1335, 495));
   for (QPushButton* b : {chooseButton_, cancelButton}) setBackground(b, QColor(192, 192, 192));
   setTabOrder(files_, chooseButton_);
   setTabOrder(chooseButton_, cancelButton);
@@ -141,18 +138,22 @@ void PictureChooser::choose() {
   }
   LoadedPicture loaded = loadPicture(folders_, kind_, item->text().toStdString());
   if (!loaded.picture) {
-    // The file changed since it was previewed.
-    loadFailed_ = true;
+    // The file changed since it was previewed: the kind's picture is forgotten.
+    outcome_.rememberedName = std::string();
     messages_.stop(notOpenedMessage);
     return;
   }
-  chosen_ = std::move(loaded.picture);
+  outcome_ = {std::move(loaded.picture), item->text().toStdString()};
   accept();
 }
 
-void PictureChooser::updateRememberedName(std::string& name) const {
-  if (chosen_) name = chosen_->name;
-  else if (loadFailed_) name.clear();
+ChooserOutcome PictureChooser::outcome() const { return outcome_; }
+
+ChooserOutcome askForPicture(PictureKind kind, const PictureFolders& folders, MessageBoxes& messages,
+                             ModalRunner& modals, QWidget* parent) {
+  PictureChooser chooser(kind, folders, messages, parent);
+  modals.run(chooser);
+  return chooser.outcome();
 }
 
 } // namespace kvarnel

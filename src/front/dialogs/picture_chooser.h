@@ -17,17 +17,24 @@ class QScrollBar;
 
 namespace kvarnel {
 
+class ModalRunner;
+
+// The picture taken with "Выбрать", and the kind's remembered name after the chooser: the
+// picture's, "" when a picture failed to load on "Выбрать" and none was taken after it, nothing
+// when it stays as it was (a cancelled chooser).
+struct ChooserOutcome {
+  std::optional<QPixmap> picture;
+  std::optional<std::string> rememberedName;
+};
+
 class PictureChooser : public QDialog {
   Q_OBJECT
 public:
   // Lists the pictures of the kind's folders, the player's own and the game's, as one list.
   PictureChooser(PictureKind kind, PictureFolders folders, MessageBoxes& messages, QWidget* parent = nullptr);
 
-  // The picture taken with "Выбрать"; nothing when the chooser was cancelled.
-  const std::optional<Picture>& chosen() const { return chosen_; }
-  // The kind's remembered name after the chooser closed: the chosen picture's; none when a
-  // picture failed to load on "Выбрать" and none was taken after it; otherwise as it was.
-  void updateRememberedName(std::string& name) const;
+  // What became of the kind's picture once the chooser has closed.
+  ChooserOutcome outcome() const;
 
 private:
   void createControls();
@@ -40,8 +47,7 @@ private:
   PictureKind kind_;
   PictureFolders folders_;
   MessageBoxes& messages_;
-  std::optional<Picture> chosen_;
-  bool loadFailed_ = false;
+  ChooserOutcome outcome_;
 
   QListWidget* files_ = nullptr;
   QFrame* previewArea_ = nullptr;
@@ -54,5 +60,9 @@ private:
 
 // The caption of the chooser and of its menu item for a kind.
 QString chooserCaption(PictureKind kind);
+
+// Shows the chooser for the kind over parent and returns what became of the kind's picture.
+ChooserOutcome askForPicture(PictureKind kind, const PictureFolders& folders, MessageBoxes& messages,
+                             ModalRunner& modals, QWidget* parent);
 
 } // namespace kvarnel

@@ -61,6 +61,9 @@ FieldViewport::FieldViewport(QWidget* parent) : QFrame(parent) {
   scrollCorner_->hide();
 
   pausePanel_ = new PausePanel(this);
+  connect(field_, &FieldWidget::pressed, this, &FieldViewport::pressed);
+  connect(field_, &FieldWidget::released, this, &FieldViewport::released);
+  connect(pausePanel_, &PausePanel::clicked, this, &FieldViewport::pauseClicked);
 }
 
 void FieldViewport::showTitle(const QPixmap& title) {
@@ -70,27 +73,42 @@ void FieldViewport::showTitle(const QPixmap& title) {
   fitScrollBars();
 }
 
-void FieldViewport::showMaze(const Maze& maze, const FieldView& view, const GamePictures& pictures) {
-  const FieldGeometry& g = view.geometry;
+void FieldViewport::show(const FieldScene& scene) {
+  if (scene.maze != nullptr && (!mazeShown_ || scene.drawing != drawing_ || !(*scene.pictures == pictures_) ||
+                                !(scene.view->geometry == geometry_)))
+    showMaze(scene);
+  if (!mazeShown_) return;
+  if (!(*scene.way == field_->way())) field_->showWay(*scene.way);
+  moveHero(scene.view->heroX, scene.view->heroY);
+  const bool tookClicks = field_->isEnabled();
+  field_->setEnabled(scene.takesClicks);
+  heroBox_->setEnabled(scene.takesClicks);
+  if (scene.takesClicks && !tookClicks) field_->setFocus();
+  if (scene.paused) pausePanel_->raise();
+  pausePanel_->setVisible(scene.paused);
+}
+
+// Paints the maze with the pictures from now on, puts the hero's box where the view has it, and
+// fits the scroll bars to the field, back at 0.
+void FieldViewport::showMaze(const FieldScene& scene) {
+  const FieldGeometry& g = scene.view->geometry;
   mazeShown_ = true;
-  fieldRect_ = fieldRectOf(maze, g);
+  drawing_ = scene.drawing;
+  pictures_ = *scene.pictures;
+  geometry_ = g;
+  fieldRect_ = fieldRectOf(*scene.maze, g);
   heroBox_->resize(g.heroSize, g.heroSize);
-  heroBox_->setPixmap(heroBoxPicture(g, pictures.pixmap(PictureKind::Hero)));
-  field_->showMaze(maze, g, pictures.pixmap(PictureKind::Wall), pictures.pixmap(PictureKind::Door));
+  heroBox_->setPixmap(heroBoxPicture(g, pictures_[PictureKind::Hero]));
+  field_->showMaze(*scene.maze, g, pictures_[PictureKind::Wall], pictures_[PictureKind::Door]);
   field_->show();
   heroBox_->show();
-  moveHero(view.heroX, view.heroY);
+  moveHero(scene.view->heroX, scene.view->heroY);
   fitScrollBars();
 }
 
 void FieldViewport::moveHero(std::int32_t x, std::int32_t y) {
   heroAt_ = {x, y};
   heroBox_->move(heroAt_ - field_->origin());
-}
-
-void FieldViewport::setTakesClicks(bool takes) {
-  field_->setEnabled(takes);
-  heroBox_->setEnabled(takes);
 }
 
 void FieldViewport::place(const WindowLayout& layout) {
@@ -149,11 +167,6 @@ ViewScroll FieldViewport::scrollBars() const {
 void FieldViewport::scrollTo(const ViewScroll& scroll) {
   if (!verticalBar_->isHidden()) verticalBar_->setValue(scroll.vertical.value);
   if (!horizontalBar_->isHidden()) horizontalBar_->setValue(scroll.horizontal.value);
-}
-
-void FieldViewport::showPaused(bool paused) {
-  if (paused) pausePanel_->raise();
-  pausePanel_->setVisible(paused);
 }
 
 void FieldViewport::wheelEvent(QWheelEvent* event) {

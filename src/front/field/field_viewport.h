@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/core/maze.h"
+#include "game/core/way_search.h"
 #include "game/view/field_geometry.h"
 #include "front/pictures/game_pictures.h"
 #include "game/view/window_layout.h"
@@ -18,21 +19,28 @@ class FieldWidget;
 class PausePanel;
 class PictureLabel;
 
+// The game as the field shows it. The pointers are read during FieldViewport::show only.
+struct FieldScene {
+  const Maze* maze = nullptr; // none: the title picture
+  std::uint64_t drawing = 0;  // a new number draws the maze afresh from its top-left corner
+  const FieldView* view = nullptr;
+  const GamePictures* pictures = nullptr;
+  const WayMarks* way = nullptr; // drawn over the maze; empty: none
+  bool takesClicks = false;
+  bool paused = false;
+};
+
 class FieldViewport : public QFrame {
+  Q_OBJECT
 public:
   explicit FieldViewport(QWidget* parent = nullptr);
 
-  FieldWidget& field() { return *field_; }
-
   // The title picture, until the first maze.
   void showTitle(const QPixmap& title);
-  // Paints the maze with the pictures from now on, puts the hero's box where the view has it,
-  // and fits the scroll bars to the field, back at 0.
-  void showMaze(const Maze& maze, const FieldView& view, const GamePictures& pictures);
-  // The hero's box to (x, y) of the field.
-  void moveHero(std::int32_t x, std::int32_t y);
-  // The field and the hero's box take clicks, or both act locked.
-  void setTakesClicks(bool takes);
+  // Shows the scene, drawing anew only what changed. A new maze, new pictures or geometry paint
+  // the field afresh and fit the scroll bars to it, back at 0; the field takes the focus when it
+  // comes to take clicks.
+  void show(const FieldScene& scene);
 
   // Places the viewport, its bars and the title picture as the client area's layout says.
   void place(const WindowLayout& layout);
@@ -40,9 +48,12 @@ public:
   // Scrolls to the values of the shown bars.
   void scrollTo(const ViewScroll& scroll);
 
-  // The pause panel covers the viewport, or is gone; a click on it is its clicked().
-  void showPaused(bool paused);
-  PausePanel& pausePanel() { return *pausePanel_; }
+signals:
+  void pressed();
+  // Where a button came up on the field, in field pixels.
+  void released(QPointF position);
+  // A click on the pause panel.
+  void pauseClicked();
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +62,8 @@ protected:
   void wheelEvent(QWheelEvent* event) override;
 
 private:
+  void showMaze(const FieldScene& scene);
+  void moveHero(std::int32_t x, std::int32_t y);
   void fitField();
   void fitScrollBars();
   void followBars();
@@ -63,6 +76,9 @@ private:
   QWidget* scrollCorner_ = nullptr;
   PausePanel* pausePanel_ = nullptr;
   bool mazeShown_ = false;
+  std::uint64_t drawing_ = 0;
+  GamePictures pictures_;
+  FieldGeometry geometry_;
   QSize titleSize_;
   PixelRect fieldRect_; // the whole field, in field pixels
   QPoint titleAt_;

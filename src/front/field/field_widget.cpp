@@ -14,13 +14,12 @@ FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::W
 
 void FieldWidget::showTitle(const QPixmap& title) {
   title_ = title;
-  maze_ = nullptr;
+  maze_.reset();
   update();
 }
 
-void FieldWidget::showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
-                           const QPixmap& door) {
-  maze_ = &maze;
+void FieldWidget::showMaze(Maze maze, const FieldGeometry& geometry, const QPixmap& wall, const QPixmap& door) {
+  maze_ = std::move(maze);
   geometry_ = geometry;
   wall_ = wall;
   door_ = door;
@@ -33,8 +32,8 @@ void FieldWidget::setOrigin(QPoint origin) {
   update();
 }
 
-void FieldWidget::showWay(const WayMarks* way) {
-  way_ = way;
+void FieldWidget::showWay(WayMarks way) {
+  way_ = std::move(way);
   update();
 }
 
@@ -42,9 +41,9 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(-origin_);
   const QRect area = event->rect().translated(origin_);
-  if (maze_ != nullptr) {
+  if (maze_) {
     paintField(painter, area, *maze_, geometry_, wall_, door_);
-    if (way_ != nullptr) paintWay(painter, area, *way_, geometry_);
+    if (!way_.empty()) paintWay(painter, area, way_, geometry_);
   } else {
     painter.fillRect(area, Qt::white);
     painter.drawPixmap(0, 0, title_);

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 namespace kvarnel {
 
 class FieldWidget : public QWidget {
@@ -18,14 +20,14 @@ public:
   explicit FieldWidget(QWidget* parent = nullptr);
 
   void showTitle(const QPixmap& title);
-  // From now on the field paints this maze with these pictures; the maze is read at every paint.
-  void showMaze(const Maze& maze, const FieldGeometry& geometry, const QPixmap& wall,
-                const QPixmap& door);
+  // From now on the field paints this maze with these pictures.
+  void showMaze(Maze maze, const FieldGeometry& geometry, const QPixmap& wall, const QPixmap& door);
   // The point of the field shown at the widget's top-left corner.
   void setOrigin(QPoint origin);
   QPoint origin() const { return origin_; }
-  // Draws this way over the maze from now on, read at every paint; none draws no way.
-  void showWay(const WayMarks* way);
+  // Draws this way over the maze from now on; an empty one draws none.
+  void showWay(WayMarks way);
+  const WayMarks& way() const { return way_; }
 
 signals:
   void pressed();
@@ -39,12 +41,12 @@ protected:
 
 private:
   QPixmap title_;
-  const Maze* maze_ = nullptr;
+  std::optional<Maze> maze_; // none: the title picture
   FieldGeometry geometry_;
   QPixmap wall_;
   QPixmap door_;
   QPoint origin_;
-  const WayMarks* way_ = nullptr;
+  WayMarks way_;
 };
 
 } // namespace kvarnel

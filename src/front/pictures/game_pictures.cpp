@@ -8,14 +8,15 @@
 
 namespace kvarnel {
 
-QPixmap GamePictures::pixmap(PictureKind kind) const {
-  const std::optional<Picture>& picture = (*this)[kind];
-  return picture ? picture->pixmap : QPixmap();
+std::int32_t GamePictures::wallSide() const {
+  const QPixmap& wall = (*this)[PictureKind::Wall];
+  return wall.isNull() ? heroSquareSide : wall.width();
 }
 
-std::int32_t GamePictures::wallSide() const {
-  const std::optional<Picture>& wall = (*this)[PictureKind::Wall];
-  return wall ? wall->pixmap.width() : heroSquareSide;
+bool GamePictures::operator==(const GamePictures& other) const {
+  for (std::size_t i = 0; i < byKind.size(); ++i)
+    if (byKind[i].cacheKey() != other.byKind[i].cacheKey()) return false;
+  return true;
 }
 
 std::optional<QImage> readPicture(const QString& path) {
@@ -38,14 +39,16 @@ LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const
   if (!image) return {std::nullopt, notOpenedMessage};
   if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
     return {std::nullopt, std::move(*refusal)};
-  return {Picture{QPixmap::fromImage(*image), fileName}, {}};
+  return {QPixmap::fromImage(*image), {}};
 }
 
-std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
-                                             std::string& rememberedName) {
-  LoadedPicture loaded = loadPicture(folders, kind, rememberedName);
-  if (!loaded.picture) rememberedName.clear();
-  return std::move(loaded.picture);
+GamePictures loadRememberedPictures(const PictureFolders& folders, const Options& options) {
+  GamePictures pictures;
+  for (PictureKind kind : pictureKinds) {
+    if (const LoadedPicture loaded = loadPicture(folders, kind, rememberedPicture(options, kind)); loaded.picture)
+      pictures[kind] = *loaded.picture;
+  }
+  return pictures;
 }
 
 } // namespace kvarnel

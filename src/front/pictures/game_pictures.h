@@ -1,6 +1,7 @@
 // The hero, wall and door pictures the game draws with, and loading them from their folders.
 #pragma once
 
+#include "game/core/options.h"
 #include "game/core/picture_kinds.h"
 #include "front/pictures/picture_folders.h"
 
@@ -15,22 +16,18 @@
 
 namespace kvarnel {
 
-// A picture and the file name it came from in its kind's folder.
-struct Picture {
-  QPixmap pixmap;
-  std::string name;
-};
-
+// The three pictures the field is drawn with, by kind; a null pixmap while a kind has none. Their
+// names live in the options only.
 struct GamePictures {
-  std::array<std::optional<Picture>, 3> byKind;
+  std::array<QPixmap, 3> byKind;
 
-  std::optional<Picture>& operator[](PictureKind kind) { return byKind[kindIndex(kind)]; }
-  const std::optional<Picture>& operator[](PictureKind kind) const { return byKind[kindIndex(kind)]; }
-  // The kind's picture, a null pixmap while there is none.
-  QPixmap pixmap(PictureKind kind) const;
+  QPixmap& operator[](PictureKind kind) { return byKind[kindIndex(kind)]; }
+  const QPixmap& operator[](PictureKind kind) const { return byKind[kindIndex(kind)]; }
   // The side that sets the walls' thickness; before any wall picture is loaded the walls are
   // as thick as the hero's square.
   std::int32_t wallSide() const;
+  // The very same pictures: nothing to draw anew.
+  bool operator==(const GamePictures& other) const;
 };
 
 // Pictures whose decoded image would take more than this are not loaded.
@@ -41,18 +38,17 @@ inline constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
 std::optional<QImage> readPicture(const QString& path);
 
 struct LoadedPicture {
-  std::optional<Picture> picture;
+  std::optional<QPixmap> picture;
   std::string refusal; // when there is no picture: why, in the words the chooser shows
 };
+
+// The pictures of the remembered names; one that does not load stays missing, its name kept.
+GamePictures loadRememberedPictures(const PictureFolders& folders, const Options& options);
 
 // The kind's picture fileName from its folders (the player's file first). A name that is not a plain file
 // name, a file that is no picture, and a picture the chooser would refuse (not square, or too
 // small for the kind) give no picture: a remembered name may come from a hand-edited
 // Options.ini or name a file changed since, and a 1 000 000 x 1 wall would overflow the field.
 LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName);
-
-// The kind's remembered picture; a name that does not load is forgotten.
-std::optional<Picture> loadRememberedPicture(const PictureFolders& folders, PictureKind kind,
-                                             std::string& rememberedName);
 
 } // namespace kvarnel

@@ -2,6 +2,7 @@
 #include "front/window/best_times_window.h"
 
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -75,10 +76,7 @@ BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimeP
     list->scrollToItem(marked);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setGeometry(448, 322, 100, 30);
-  ok->setDefault(true);
+  QPushButton* ok = dialogButton(this, "OK", QStringLiteral("OK"), {448, 322, 100, 30}, EnterPresses::Yes);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   makeDialogFrame(this, 560, 364);
   ok->setFocus();

@@ -4,6 +4,7 @@
 #include "game/core/rounding.h"
 #include "front/field/picture_box.h"
 #include "front/dialogs/design.h"
+#include "front/dialogs/dialog_buttons.h"
 #include "front/dialogs/twips.h"
 
 #include <QFontMetricsF>
@@ -31,10 +32,7 @@ EndOfGameWindow::EndOfGameWindow(GameEnd end, Clock& clock, QWidget* parent)
   message_->setBackgroundColour(background);
   message_->setFont(designFont(serif, 36, true));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setGeometry(twipsRect(6120, 1680, 1335, 495));
-  ok->setDefault(true);
+  QPushButton* ok = dialogButton(this, "OK", QStringLiteral("OK"), twipsRect(6120, 1680, 1335, 495), EnterPresses::Yes);
   setBackground(ok, background);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

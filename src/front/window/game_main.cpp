@@ -2,9 +2,9 @@
 #include "front/window/game_main.h"
 
 #include "game/core/system_clock.h"
-#include "game/files/folder_choice.h"
+#include "game/files/game_folders.h"
+#include "game/files/options_file_format.h"
 #include "front/window/main_window.h"
-#include "front/window/player_folders.h"
 #include "front/window/stop_signals.h"
 #include "front/dialogs/design.h"
 #include "front/pictures/embedded_pictures.h"
@@ -15,18 +15,24 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdlib>
+#include <iostream>
+
 namespace kvarnel {
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
-  QCoreApplication::setApplicationName(QString::fromLatin1(gameApplicationName));
+  QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
   QTranslator qtTexts;
   installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
 
-  const GameFolders folders = findGameFolders();
+  const GameFolders folders = findGameFolders(runningExecutableFolder(), [](const char* name) { return std::getenv(name); });
+  if (folders.options.empty())
+    std::cerr << "kvarnel: no usable home folder (HOME is unset or not absolute): the options and records of this "
+                 "game are kept in memory only\n";
 
   QtMessageBoxes messages;
   QtFileDialogs fileDialogs;
@@ -37,7 +43,7 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
 
   // Closing the main window ends the program, whatever hidden windows are still loaded.
   app.setQuitOnLastWindowClosed(false);
-  MainWindow window(folders, readStartupOptions(folders), services, modals);
+  MainWindow window(folders, readGameOptions(folders), services, modals);
   messages.setOwner(&window);
   fileDialogs.setOwner(&window);
   QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);

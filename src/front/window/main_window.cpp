@@ -2,23 +2,22 @@
 #include "front/window/main_window.h"
 
 #include "game/core/new_maze.h"
-#include "front/window/end_of_game_window.h"
-#include "game/files/folder_choice.h"
-#include "game/play/game_clock.h"
-#include "front/window/game_menu.h"
-#include "front/field/field_viewport.h"
-#include "front/field/field_widget.h"
-#include "front/field/time_bar.h"
 #include "game/files/web_links.h"
 #include "front/dialogs/about_window.h"
+#include "front/dialogs/code_entry_dialog.h"
 #include "front/dialogs/design.h"
-#include "front/pictures/embedded_pictures.h"
+#include "front/dialogs/maze_code_window.h"
 #include "front/dialogs/modal_runner.h"
-#include "front/dialogs/new_game_dialog.h"
-#include "front/dialogs/picture_chooser.h"
 #include "front/dialogs/twips.h"
+#include "front/field/field_viewport.h"
+#include "front/field/time_bar.h"
+#include "front/pictures/embedded_pictures.h"
+#include "front/window/best_times_window.h"
+#include "front/window/end_of_game_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -27,35 +26,41 @@ namespace {
 
 const QString caption = QStringLiteral("Кварнель");
 
-QTimer* timer(QObject* parent, const char* name, int interval) {
+QTimer* timer(QObject* parent, const char* name, int interval, bool once) {
   auto* t = new QTimer(parent);
   t->setObjectName(QString::fromLatin1(name));
   t->setInterval(interval);
+  t->setSingleShot(once);
   return t;
 }
 
-PictureFolders pictureFoldersOf(const GameFolders& folders) { return {folders.data, folders.userData}; }
+// A timer runs exactly while the game wants it, waiting `interval`; the game's intervals change
+// only at its ticks and pauses.
+void run(QTimer& timer, bool runs, int interval) {
+  if (!runs) timer.stop();
+  else if (!timer.isActive() || timer.interval() != interval) timer.start(interval);
+}
 
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
-    : folders_(std::move(folders)), options_(std::move(options)), services_(services), modals_(modals),
-      session_(services.clock) {
+    : folders_(std::move(folders)), extras_(readExtraSettings(folders_)), services_(services), modals_(modals),
+      session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
+      records_(folders_.userData) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(gameIcon());
-  files_.dialogFolder = folders_.mazes;
-  // The pictures of the last run, so that a maze opened before any new game is drawn with them.
-  // One that does not load stays missing, silently; its name stays for the new-game dialog.
-  const PictureFolders pictureFolders = pictureFoldersOf(folders_);
-  for (PictureKind kind : pictureKinds)
-    pictures_[kind] = loadPicture(pictureFolders, kind, rememberedPicture(options_, kind)).picture;
   createControls();
   createTimers();
-  createMenu();
+  menus_ = std::make_unique<Menus>(*menuBar(), static_cast<MenuCommands&>(*this));
   // The designed client area is 9480 x 6135 twips; the menu bar comes on top of it.
   resize(twips(9480), twips(6135) + menuBar()->sizeHint().height());
   setMinimumWidth(smallestClientWidth);
+  // Another program took the focus: a timed game waits, if the player wants it to.
+  connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive && extras_.pauseOnFocusLoss && !session_.paused()) setPaused(true);
+  });
+  showGame();
 }
 
 MainWindow::~MainWindow() = default;
@@ -75,136 +80,125 @@ void MainWindow::createControls() {
   viewport_->setObjectName(QStringLiteral("picControl"));
   viewport_->setGeometry(twipsRect(0, 1080, 6015, 6135));
   viewport_->showTitle(titlePicture());
-  connect(&viewport_->field(), &FieldWidget::pressed, this, [this] { session_.press(); });
-  connect(&viewport_->field(), &FieldWidget::released, this,
-          [this](QPointF at) { showChanges(session_.release({at.x(), at.y()})); });
+  connect(viewport_, &FieldViewport::pressed, this, [this] { session_.press(); });
+  connect(viewport_, &FieldViewport::released, this, [this](QPointF at) {
+    session_.release({at.x(), at.y()});
+    showGame();
+  });
+  connect(viewport_, &FieldViewport::pauseClicked, this, [this] { setPaused(false); });
 }
 
 void MainWindow::createTimers() {
-  stepTimer_ = timer(this, "tmrStep", 50);
-  clockTimer_ = timer(this, "tmrTimer", 1000);
-  victoryDelay_ = timer(this, "tmrPobeda", 1000);
-  connect(stepTimer_, &QTimer::timeout, this, [this] { showChanges(session_.stepTick(viewport_->scrollBars())); });
-  connect(clockTimer_, &QTimer::timeout, this, [this] { showChanges(session_.clockTick()); });
-  connect(victoryDelay_, &QTimer::timeout, this, [this] { showChanges(session_.victoryTick()); });
+  stepTimer_ = timer(this, "tmrStep", 50, false);
+  clockTimer_ = timer(this, "tmrTimer", millisecondsPerSecond, true);
+  victoryDelay_ = timer(this, "tmrPobeda", 1000, true);
+  connect(stepTimer_, &QTimer::timeout, this, [this] { take(session_.stepTick(viewport_->scrollBars())); });
+  connect(clockTimer_, &QTimer::timeout, this, [this] { take(session_.clockTick(clockTimer_->interval())); });
+  connect(victoryDelay_, &QTimer::timeout, this, [this] { take(session_.victoryTick()); });
 }
 
-QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key) {
-  QAction* item = menu->addAction(text);
-  item->setObjectName(QString::fromLatin1(name));
-  item->setShortcut(key);
-  return item;
-}
-
-void MainWindow::createMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
-  menu->setObjectName(QStringLiteral("Menu"));
-  connect(addMenuItem(menu, "MenuNew", QStringLiteral("Новая игра"), Qt::Key_F4), &QAction::triggered, this,
-          &MainWindow::newGameCommand);
-  for (PictureKind kind : pictureKinds) {
-    const std::string name = "MenuSel_" + std::to_string(kindIndex(kind));
-    connect(addMenuItem(menu, name.c_str(), chooserCaption(kind)), &QAction::triggered, this,
-            [this, kind] { choosePictureCommand(kind); });
-  }
-  menu->addSeparator();
-  connect(addMenuItem(menu, "MenuOpen", QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-          &QAction::triggered, this, &MainWindow::openMazeCommand);
-  saveItem_ = addMenuItem(menu, "MenuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S));
-  saveAsItem_ = addMenuItem(menu, "MenuSaveAs", QStringLiteral("Сохранить как..."));
-  connect(saveItem_, &QAction::triggered, this, [this] { saveCommand(false); });
-  connect(saveAsItem_, &QAction::triggered, this, [this] { saveCommand(true); });
-  menu->addSeparator();
-  connect(addMenuItem(menu, "MenuExit", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
-
-  gameMenu_ = std::make_unique<GameMenu>(*this, *viewport_, *clockTimer_, folders_, services_, modals_);
-  gameMenu_->addTo(*menuBar());
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-  help->setObjectName(QStringLiteral("Help"));
-  connect(addMenuItem(help, "HelpCallHelp", QStringLiteral("Вызов справки"), Qt::Key_F1), &QAction::triggered,
-          this, &MainWindow::helpCommand);
-  connect(addMenuItem(help, "HelpAbout", QStringLiteral("О программе")), &QAction::triggered, this,
-          &MainWindow::aboutCommand);
-  followSession();
-}
-
-void MainWindow::usePictures(GamePictures pictures) {
-  pictures_ = std::move(pictures);
-  showChanges(session_.changePictures(fieldGeometryOf(pictures_.wallSide())));
+void MainWindow::usePictures(const GamePictures& pictures) {
+  choices_.usePictures(pictures);
+  session_.changePictures(fieldGeometryOf(pictures.wallSide()));
+  showGame();
 }
 
 void MainWindow::startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText) {
-  files_.mazeFilePath.clear();
+  choices_.playNew();
   setFileCaption({});
-  const std::string seed = seedText ? *seedText : seedTextNow(services_.clock);
-  showChanges(session_.startNewMaze(request, seed, fieldGeometryOf(pictures_.wallSide())));
+  session_.startNewMaze(request, seedText ? *seedText : seedTextNow(services_.clock),
+                        fieldGeometryOf(pictures().wallSide()));
+  showGame();
 }
 
 void MainWindow::playOpenedMaze(Maze maze, const std::string& path) {
-  // The options remember the size of the last maze played, and that it was untimed.
-  options_.roomsAcross = maze.roomsAcross;
-  options_.roomsDown = maze.roomsDown;
-  options_.timedGame = 0;
-  files_.mazeFilePath = path;
+  choices_.playOpened(maze, path);
   setFileCaption(path);
-  showChanges(session_.openMaze(std::move(maze), fieldGeometryOf(pictures_.wallSide())));
+  session_.openMaze(std::move(maze), fieldGeometryOf(pictures().wallSide()));
+  showGame();
 }
 
-void MainWindow::newGameCommand() {
-  if (!newGame_)
-    newGame_ =
-        std::make_unique<NewGameDialog>(options_, pictureFoldersOf(folders_), services_.messages, modals_, this);
-  modals_.run(*newGame_);
-  const std::optional<NewGameRequest> request = newGame_->takeRequest();
-  if (newGame_->unloaded()) newGame_.reset();
-  if (!request) return;
-  rememberNewGame(options_, *request);
-  for (PictureKind kind : pictureKinds) {
-    if (std::optional<Picture> picture =
-            loadRememberedPicture(pictureFoldersOf(folders_), kind, rememberedPicture(options_, kind)))
-      pictures_[kind] = std::move(picture);
+void MainWindow::newGame() {
+  if (const std::optional<NewGameRequest> request = choices_.newGame()) startNewMaze(*request);
+}
+
+void MainWindow::choosePicture(PictureKind kind) {
+  if (choices_.choosePicture(kind)) usePictures(pictures());
+}
+
+void MainWindow::openMaze() {
+  if (std::optional<OpenedMaze> opened = choices_.openMaze()) playOpenedMaze(std::move(opened->maze), opened->path);
+}
+
+void MainWindow::saveMaze(bool saveAs) {
+  if (choices_.saveMaze(saveAs, session_.maze())) setFileCaption(files().mazeFilePath);
+}
+
+void MainWindow::quit() { close(); }
+
+void MainWindow::restart() {
+  session_.restart();
+  showGame();
+}
+
+// The clock goes on after a pause with what was left of its second, so pausing often gains nothing.
+void MainWindow::setPaused(bool paused) {
+  const int elapsed = clockTimer_->isActive() ? clockTimer_->interval() - clockTimer_->remainingTime() : 0;
+  session_.setPaused(paused, elapsed);
+  showGame();
+}
+
+void MainWindow::showWay(bool shown) {
+  session_.showWay(shown);
+  showGame();
+}
+
+void MainWindow::setPauseOnFocusLoss(bool on) {
+  extras_.pauseOnFocusLoss = on;
+  writeExtraSettings(folders_, extras_);
+  showGame();
+}
+
+// The windows of play beyond the designed game hold a running timed game while they are open,
+// as a pause would; the designed windows keep the designed clock.
+void MainWindow::runPausingTheClock(QDialog& window) {
+  const bool pausing = session_.clockRuns();
+  if (pausing) setPaused(true);
+  modals_.run(window);
+  if (pausing) setPaused(false);
+}
+
+void MainWindow::showMazeCode() {
+  if (const std::optional<std::string> code = session_.mazeCode()) {
+    MazeCodeWindow window(QString::fromStdString(*code), this);
+    runPausingTheClock(window);
   }
-  startNewMaze(*request);
 }
 
-std::optional<Picture> MainWindow::choosePicture(PictureKind kind) {
-  PictureChooser chooser(kind, pictureFoldersOf(folders_), services_.messages, this);
-  modals_.run(chooser);
-  chooser.updateRememberedName(rememberedPicture(options_, kind));
-  return chooser.chosen();
+void MainWindow::playMazeFromCode() {
+  CodeEntryDialog dialog(services_.messages, this);
+  runPausingTheClock(dialog);
+  const std::optional<MazeCode> code = dialog.code();
+  if (code && choices_.completePictures()) startNewMaze({code->roomsAcross, code->roomsDown, std::nullopt}, code->seedText);
 }
 
-void MainWindow::choosePictureCommand(PictureKind kind) {
-  if (std::optional<Picture> chosen = choosePicture(kind)) {
-    GamePictures pictures = pictures_;
-    pictures[kind] = std::move(chosen);
-    usePictures(std::move(pictures));
-  }
+void MainWindow::showBestTimes() {
+  BestTimesWindow window(records_.bestTimes(), std::nullopt, this);
+  runPausingTheClock(window);
 }
 
-bool MainWindow::completePictures() {
-  for (PictureKind kind : pictureKinds) {
-    if (pictures_[kind]) continue;
-    std::optional<Picture> chosen = choosePicture(kind);
-    if (!chosen) return false;
-    pictures_[kind] = std::move(chosen);
-  }
-  return true;
+// Opens the kept maze as "Открыть" would, its file not becoming the current one, and forgets it.
+void MainWindow::resumeKeptGame() {
+  std::optional<Maze> maze = records_.readKeptGame(services_.messages);
+  if (maze && !choices_.completePictures()) return;
+  records_.forgetKeptGame();
+  if (maze) playOpenedMaze(std::move(*maze), {});
+  showGame();
 }
 
-// A maze is opened only with all three pictures: a cancelled chooser leaves it unopened.
-void MainWindow::openMazeCommand() {
-  std::optional<OpenedMaze> opened = kvarnel::openMazeCommand(files_, services_);
-  if (opened && completePictures()) playOpenedMaze(std::move(opened->maze), opened->path);
-}
+void MainWindow::showHelp() { openDocument(services_.documents, folders_.data + helpPageName); }
 
-void MainWindow::saveCommand(bool saveAs) {
-  if (saveMazeCommand(saveAs, session_.maze(), files_, services_)) setFileCaption(files_.mazeFilePath);
-}
-
-void MainWindow::helpCommand() { openDocument(services_.documents, folders_.data + helpPageName); }
-
-void MainWindow::aboutCommand() {
+void MainWindow::showAbout() {
   AboutWindow about(this);
   connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
     makeFolder(folders_.pages);
@@ -213,63 +207,50 @@ void MainWindow::aboutCommand() {
   modals_.run(about);
 }
 
-void MainWindow::showChanges(const SessionChanges& changes) {
-  if (changes.redraw) viewport_->showMaze(session_.maze(), session_.view(), pictures_);
-  if (changes.layOut) layOutClientArea();
-  if (changes.newGame) {
-    stopTimers();
-    timeBar_->reset();
+// The game as the session has it: the field, the time bar, the menus and the timers.
+void MainWindow::showGame() {
+  if (session_.mazeShown() && session_.drawing() != laidOut_) { // a maze begins: every timer afresh
+    laidOut_ = session_.drawing();
+    for (QTimer* t : {stepTimer_, clockTimer_, victoryDelay_}) t->stop();
+    layOutClientArea();
   }
-  if (changes.heroMoved) viewport_->moveHero(session_.view().heroX, session_.view().heroY);
-  if (changes.scrollTo) viewport_->scrollTo(*changes.scrollTo);
-  if (changes.timeBarRed) timeBar_->showSeconds(*changes.timeBarRed, session_.view().viewWidth);
-  if (changes.timeRanOut) timeBar_->showTimeUp();
-  followSession();
-  if (changes.walkEnded) viewport_->field().setFocus();
-  if (changes.showEnd) showEnd(*changes.showEnd);
-  gameMenu_->showChanges(changes);
+  const Maze* maze = session_.mazeShown() ? &session_.maze() : nullptr;
+  viewport_->show({maze, session_.drawing(), &session_.view(), &pictures(), &session_.way(),
+                   session_.fieldTakesClicks(), session_.paused()});
+  timeBar_->showTime(session_.timedGame(), session_.phase() == Phase::TimeUp, session_.view().viewWidth);
+  menus_->show({session_.savingAllowed(), session_.mazeShown(), session_.pauseAllowed(), session_.paused(),
+                session_.wayAllowed(), session_.wayShown(), extras_.pauseOnFocusLoss, session_.mazeCode().has_value(),
+                records_.hasKeptGame()});
+  run(*stepTimer_, session_.stepTimerRuns(), stepTimer_->interval());
+  run(*clockTimer_, session_.clockRuns(), session_.clockInterval());
+  run(*victoryDelay_, session_.victoryDelayRuns(), victoryDelay_->interval());
 }
 
-// What the session decides at every moment: which timers run, whether the field takes clicks,
-// whether the maze can be saved.
-void MainWindow::followSession() {
-  auto run = [](QTimer* t, bool runs) {
-    if (!runs) t->stop();
-    else if (!t->isActive()) t->start();
-  };
-  run(stepTimer_, session_.stepTimerRuns());
-  run(clockTimer_, session_.clockRuns());
-  run(victoryDelay_, session_.victoryDelayRuns());
-  viewport_->setTakesClicks(session_.fieldTakesClicks());
-  saveItem_->setEnabled(session_.savingAllowed());
-  saveAsItem_->setEnabled(session_.savingAllowed());
-  gameMenu_->follow();
-}
-
-void MainWindow::stopTimers() {
-  for (QTimer* t : {stepTimer_, clockTimer_, victoryDelay_}) t->stop();
+// What a tick leaves beyond the game's state: the view following the hero, the end window, and
+// a victory fast enough for the best times, shown after the end window.
+void MainWindow::take(const SessionEvents& events) {
+  showGame();
+  if (events.scrollTo) viewport_->scrollTo(*events.scrollTo);
+  if (events.end) {
+    EndOfGameWindow window(*events.end, services_.clock, this);
+    modals_.run(window);
+  }
+  if (events.victory) {
+    if (const std::optional<EnteredBestTime> entered = records_.enterBestTime(*events.victory)) {
+      BestTimesWindow window(entered->table, entered->place, this);
+      modals_.run(window);
+    }
+  }
 }
 
 void MainWindow::layOutClientArea() {
-  const WindowLayout layout =
-      layOutWindow(session_.layoutInput(client_->width(), client_->height(), isMinimized()));
+  const WindowLayout layout = layOutWindow(session_.layoutInput(client_->width(), client_->height(), isMinimized()));
   if (layout.skip) return;
   if (layout.widenWindow) resize(width() - client_->width() + smallestClientWidth, height());
   session_.takeLayout(layout);
-  if (layout.timeBarShown) {
-    const Rect& r = layout.timeBar;
-    timeBar_->setGeometry(r.x, r.y, r.width, r.height);
-  }
+  if (layout.timeBarShown) timeBar_->setGeometry(layout.timeBar.x, layout.timeBar.y, layout.timeBar.width, layout.timeBar.height);
   timeBar_->setVisible(layout.timeBarShown);
   viewport_->place(layout);
-}
-
-void MainWindow::showEnd(GameEnd end) {
-  if (endShown_) return;
-  endShown_ = true;
-  EndOfGameWindow window(end, services_.clock, this);
-  modals_.run(window);
-  endShown_ = false;
 }
 
 void MainWindow::setFileCaption(const std::string& path) {
@@ -279,16 +260,37 @@ void MainWindow::setFileCaption(const std::string& path) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Resize) layOutClientArea();
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    layOutClientArea();
+    showGame();
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// The walking keys reach the window from whichever of its widgets has the keyboard.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers held = event->modifiers();
+  const std::optional<WalkKey> walk =
+      walkKeyOf(static_cast<std::uint32_t>(event->key()), held.testFlag(Qt::ShiftModifier),
+                (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::NoModifier);
+  if (!walk) return QMainWindow::keyPressEvent(event);
+  session_.walkKey(*walk);
+  showGame();
+}
+
+// Back from another window, the field has the keyboard again.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && session_.fieldTakesClicks())
+    findChild<QWidget*>(QStringLiteral("picPole"))->setFocus();
+  return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     closed_ = true;
-    stopTimers();
-    gameMenu_->keepGameForLater();
-    writeOptions(folders_, options_);
+    for (QTimer* t : {stepTimer_, clockTimer_, victoryDelay_}) t->stop();
+    records_.keepGame(session_);
+    choices_.writeOptions();
   }
   event->accept();
   emit closed();

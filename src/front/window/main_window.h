@@ -1,96 +1,94 @@
 // The main window: the playing field in its scrolling view, the time bar, the game's timers and
-// the main menu. It turns Qt events into commands of the game session and shows what they
-// change.
+// the menus. Each Qt event becomes one command of the game session; then the window shows the
+// game as the session has it, in one place.
 #pragma once
 
 #include "game/core/options.h"
 #include "game/core/platform.h"
-#include "game/files/maze_file_commands.h"
+#include "game/files/extra_settings.h"
+#include "game/files/game_folders.h"
 #include "game/play/game_session.h"
-#include "game/files/start_up.h"
-#include "front/pictures/game_pictures.h"
+#include "game/play/player_records.h"
+#include "front/window/menus.h"
+#include "front/window/player_choices.h"
 
 #include <QMainWindow>
 
-#include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
-class QAction;
 class QTimer;
 
 namespace kvarnel {
 
 class FieldViewport;
-class GameMenu;
 class ModalRunner;
-class NewGameDialog;
 class TimeBar;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private MenuCommands {
   Q_OBJECT
 public:
   MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals);
   ~MainWindow() override;
 
   const GameSession& session() const { return session_; }
-  const Options& options() const { return options_; }
-  const MazeFiles& files() const { return files_; }
-  const GamePictures& pictures() const { return pictures_; }
+  const Options& options() const { return choices_.options(); }
+  const MazeFiles& files() const { return choices_.files(); }
+  const GamePictures& pictures() const { return choices_.pictures(); }
 
   // The pictures the field is drawn with; a maze on show is drawn again with them.
-  void usePictures(GamePictures pictures);
+  void usePictures(const GamePictures& pictures);
   // A new maze as "Старт!" asks for it, with the pictures in use; no file is current. Made from
   // seedText when given (a maze code), else from the time of day.
   void startNewMaze(const NewGameRequest& request, const std::optional<std::string>& seedText = std::nullopt);
   // A maze read from the file at path, played untimed; that file becomes the current one.
   void playOpenedMaze(Maze maze, const std::string& path);
-  // A command of the session from outside the designed menu; its changes are shown.
-  void command(const std::function<SessionChanges(GameSession&)>& run) { showChanges(run(session_)); }
-  // Asks the chooser for each kind of picture still missing, as "Старт!" does; false when the
-  // player cancels one (the pictures chosen before it are kept).
-  bool completePictures();
 
 signals:
   // The window has been closed and the options written: the program ends.
   void closed();
 
 protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:
   void createControls();
   void createTimers();
-  void createMenu();
-  QAction* addMenuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& key = {});
 
-  void newGameCommand();
-  std::optional<Picture> choosePicture(PictureKind kind);
-  void choosePictureCommand(PictureKind kind);
-  void openMazeCommand();
-  void saveCommand(bool saveAs);
-  void helpCommand();
-  void aboutCommand();
+  void newGame() override;
+  void choosePicture(PictureKind kind) override;
+  void openMaze() override;
+  void saveMaze(bool saveAs) override;
+  void quit() override;
+  void restart() override;
+  void setPaused(bool paused) override;
+  void showWay(bool shown) override;
+  void setPauseOnFocusLoss(bool on) override;
+  void showMazeCode() override;
+  void playMazeFromCode() override;
+  void showBestTimes() override;
+  void resumeKeptGame() override;
+  void showHelp() override;
+  void showAbout() override;
 
-  void showChanges(const SessionChanges& changes);
-  void followSession();
-  void stopTimers();
+  void runPausingTheClock(QDialog& window);
+  void showGame();
+  void take(const SessionEvents& events);
   void layOutClientArea();
-  void showEnd(GameEnd end);
   void setFileCaption(const std::string& path);
 
   GameFolders folders_;
-  Options options_;
+  ExtraSettings extras_;
   Services& services_;
   ModalRunner& modals_;
   GameSession session_;
-  GamePictures pictures_;
-  MazeFiles files_;
-  std::unique_ptr<NewGameDialog> newGame_; // hidden, not destroyed, after "Старт!"
-  bool endShown_ = false;
+  PlayerChoices choices_;
+  PlayerRecords records_;
+  std::uint64_t laidOut_ = 0; // the session's drawing the timers and the client area were set for
   bool closed_ = false;
 
   QWidget* client_ = nullptr;
@@ -99,9 +97,7 @@ private:
   QTimer* stepTimer_ = nullptr;
   QTimer* clockTimer_ = nullptr;
   QTimer* victoryDelay_ = nullptr;
-  QAction* saveItem_ = nullptr;
-  QAction* saveAsItem_ = nullptr;
-  std::unique_ptr<GameMenu> gameMenu_; // goes first, while the session it reads is still there
+  std::unique_ptr<Menus> menus_;
 };
 
 } // namespace kvarnel

@@ -35,6 +35,7 @@ struct WayMarks {
   std::int32_t roomsDown = 0;
   std::vector<std::uint8_t> links;
 
+  bool operator==(const WayMarks&) const = default;
   bool empty() const { return links.empty(); }
   std::uint8_t at(std::int32_t col, std::int32_t row) const {
     return links[static_cast<std::size_t>(col) * static_cast<std::size_t>(roomsDown) + static_cast<std::size_t>(row)];

@@ -148,4 +148,22 @@ void writeOptionsFile(const std::string& path, const Options& options) {
   writeFileAtomically(path, composeOptionsFile(options), TargetKind::OwnFile);
 }
 
+Options readGameOptions(const GameFolders& folders) {
+  Options options;
+  if (folders.options.empty()) return options;
+  readOptionsFile(folders.options + optionsFileName, options);
+  // Options.ini may have been edited by hand.
+  for (PictureKind kind : pictureKinds) {
+    std::string& name = rememberedPicture(options, kind);
+    if (!isPlainFileName(name)) name.clear();
+  }
+  return options;
+}
+
+void writeGameOptions(const GameFolders& folders, const Options& options) {
+  if (folders.options.empty()) return;
+  makeFolder(folders.options);
+  writeOptionsFile(folders.options + optionsFileName, options);
+}
+
 } // namespace kvarnel

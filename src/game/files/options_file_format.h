@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/core/options.h"
+#include "game/files/game_folders.h"
 
 #include <cstdint>
 #include <string>
@@ -23,5 +24,13 @@ void parseOptionsFile(std::string_view text, Options& options);
 // file when it fails.
 void readOptionsFile(const std::string& path, Options& options);
 void writeOptionsFile(const std::string& path, const Options& options);
+
+// The options as the game starts: the defaults, then what Options.ini in the folders holds. A
+// picture name that could lead out of its picture folder is no picture. Without an options
+// folder, the defaults.
+Options readGameOptions(const GameFolders& folders);
+
+// Writes Options.ini into the folders' options folder, made when missing; failures are silent.
+void writeGameOptions(const GameFolders& folders, const Options& options);
 
 } // namespace kvarnel

@@ -43,7 +43,6 @@ struct BestTimes {
 inline constexpr std::size_t bestTimesPerSize = 10;
 // The sizes kept: a new one beyond these drops the size that took in a time longest ago.
 inline constexpr std::size_t bestTimeSizes = 100;
-inline constexpr const char* bestTimesFileName = "records.txt";
 
 // Where a victory stands in the best times.
 struct BestTimePlace {

@@ -1,9 +1,8 @@
-// The game's rules: new and opened mazes, the walk, the clock, victory and defeat.
+// The game's rules: new and opened mazes, the walk, the clock, pause, victory and defeat.
 #include "game/play/game_session.h"
 
 #include "game/core/maze_code.h"
 #include "game/core/new_maze.h"
-#include "game/play/game_clock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,27 +10,40 @@
 
 namespace kvarnel {
 
-SessionChanges GameSession::startNewMaze(const NewGameRequest& request, const std::string& seedText,
-                                         const FieldGeometry& geometry) {
+void GameSession::startNewMaze(const NewGameRequest& request, const std::string& seedText,
+                               const FieldGeometry& geometry) {
   std::optional<Maze> made = newMaze(request.roomsAcross, request.roomsDown, seedText);
-  if (!made) return {};
+  if (!made) return;
   maze_ = std::move(*made);
   seedText_ = seedText;
   timed_.limit = request.limit;
-  if (request.limit) timed_.secondsLeft = request.limit->totalSeconds();
   savingAllowed_ = !request.limit;
-  return beginPlay(geometry);
+  beginPlay(geometry);
 }
 
-SessionChanges GameSession::openMaze(Maze maze, const FieldGeometry& geometry) {
+void GameSession::openMaze(Maze maze, const FieldGeometry& geometry) {
   maze_ = std::move(maze);
   seedText_.reset();
   timed_.limit.reset();
-  return beginPlay(geometry);
+  beginPlay(geometry);
 }
 
-SessionChanges GameSession::beginPlay(const FieldGeometry& geometry) {
+void GameSession::restart() {
+  if (!mazeShown()) return;
+  const bool wayShown = wayShown_;
+  const bool helped = helped_;
+  maze_.heroCol = 0;
+  maze_.heroRow = 0;
+  beginPlay(view_.geometry);
+  wayShown_ = wayShown;
+  helped_ = helped;
+  findWay();
+}
+
+// Everything of the last game goes; the clock starts with a whole second.
+void GameSession::beginPlay(const FieldGeometry& geometry) {
   phase_ = Phase::Ready;
+  ++drawing_;
   pressed_ = false;
   walk_ = {};
   pendingKey_.reset();
@@ -41,26 +53,16 @@ SessionChanges GameSession::beginPlay(const FieldGeometry& geometry) {
   way_ = {};
   roomsWalked_ = 0;
   result_.reset();
+  timed_.secondsLeft = timed_.limit ? timed_.limit->totalSeconds() : 0;
+  timed_.secondGone = 0;
   playTime_.start(now());
   view_.geometry = geometry;
   placeHeroBox();
-  // The layout runs for every maze shown: it sets the view's extents and shows the time bar
-  // in a timed game only.
-  SessionChanges changes;
-  changes.redraw = true;
-  changes.layOut = true;
-  changes.newGame = true;
-  changes.wayChanged = true;
-  return changes;
 }
 
-SessionChanges GameSession::changePictures(const FieldGeometry& geometry) {
+void GameSession::changePictures(const FieldGeometry& geometry) {
   view_.geometry = geometry;
-  if (!mazeShown()) return {};
-  placeHeroBox();
-  SessionChanges changes;
-  changes.redraw = true;
-  return changes;
+  if (mazeShown()) placeHeroBox();
 }
 
 // During a walk the hero's room is already its target: the box stands as many half steps short
@@ -90,13 +92,21 @@ void GameSession::press() {
   if (fieldTakesClicks()) pressed_ = true;
 }
 
-SessionChanges GameSession::release(FieldPoint at) {
-  if (!pressed_) return {};
+void GameSession::release(FieldPoint at) {
+  if (!pressed_) return;
   pressed_ = false;
-  if (!fieldTakesClicks()) return {};
-  const std::optional<WalkPlan> plan = walkForClick(maze_, view_, at);
-  if (plan) beginWalk(*plan);
-  return {};
+  if (!fieldTakesClicks()) return;
+  if (const std::optional<WalkPlan> plan = walkForClick(maze_, view_, at)) beginWalk(*plan);
+}
+
+void GameSession::walkKey(WalkKey key) {
+  if (paused_) return;
+  if (phase_ == Phase::Walking) {
+    pendingKey_ = key;
+    return;
+  }
+  if (!fieldTakesClicks()) return;
+  if (const std::optional<WalkPlan> plan = walkForKey(maze_, key)) beginWalk(*plan);
 }
 
 void GameSession::beginWalk(const WalkPlan& plan) {
@@ -107,118 +117,96 @@ void GameSession::beginWalk(const WalkPlan& plan) {
   phase_ = Phase::Walking;
 }
 
+void GameSession::setPaused(bool paused, int clockElapsed) {
+  if (paused == paused_ || (paused && !clockRuns())) return;
+  if (paused) {
+    // A second that would have ended with the pause is counted when the clock goes on.
+    timed_.secondGone = std::clamp(timed_.secondGone + std::max(clockElapsed, 0), 0, millisecondsPerSecond - 1);
+    playTime_.pause(now());
+  } else {
+    playTime_.resume(now());
+  }
+  paused_ = paused;
+  pressed_ = false;
+}
+
+void GameSession::showWay(bool shown) {
+  if (!wayAllowed() || shown == wayShown_) return;
+  wayShown_ = shown;
+  helped_ = helped_ || shown;
+  findWay();
+}
+
 bool GameSession::stepTimerRuns() const {
   return !paused_ && (phase_ == Phase::Walking || phase_ == Phase::TimeUp) && walk_.stepsLeft > 0;
 }
 
-SessionChanges GameSession::stepTick(const ViewScroll& bars) {
-  SessionChanges changes;
-  if (!stepTimerRuns()) return changes;
+SessionEvents GameSession::stepTick(const ViewScroll& bars) {
+  SessionEvents events;
+  if (!stepTimerRuns()) return events;
   view_.heroX += walk_.dx * view_.geometry.halfStep;
   view_.heroY += walk_.dy * view_.geometry.halfStep;
   walk_.stepsLeft -= 1;
-  changes.heroMoved = true;
-  if (walk_.stepsLeft > 0) return changes;
+  if (walk_.stepsLeft > 0) return events;
+  events.scrollTo = followHero(view_, walk_.dx, walk_.dy, bars);
+  endWalk();
+  return events;
+}
 
-  changes.scrollTo = followHero(view_, walk_.dx, walk_.dy, bars);
-  if (phase_ == Phase::TimeUp) return changes; // the field stays locked, no victory follows
-  if (wayShown_) {
-    findWay();
-    changes.wayChanged = true;
-  }
-  if (maze_.heroAtExit()) {
-    phase_ = Phase::WonWaiting;
-    savingAllowed_ = false;
-    pendingKey_.reset();
-    // Helped games and mazes from files make no best time.
-    if (!helped_ && seedText_) {
-      const double seconds = playTime_.seconds(now());
-      result_ = GameResult{{maze_.roomsAcross, maze_.roomsDown},
-                           {std::llround(seconds * 1000.0), roomsWalked_, wayLengthFromStart(maze_),
-                            timed_.limit.has_value(), clock_ != nullptr ? clock_->today() : CalendarDate{}}};
-    }
-  } else {
+void GameSession::endWalk() {
+  if (phase_ == Phase::TimeUp) return; // the field stays locked, no victory follows
+  findWay();
+  if (!maze_.heroAtExit()) {
     phase_ = Phase::Ready;
-    changes.walkEnded = true;
-    if (const std::optional<WalkKey> key = std::exchange(pendingKey_, std::nullopt)) {
-      if (const std::optional<WalkPlan> plan = walkForKey(maze_, *key)) beginWalk(*plan);
-    }
+    if (const std::optional<WalkKey> key = std::exchange(pendingKey_, std::nullopt)) walkKey(*key);
+    return;
   }
-  return changes;
+  phase_ = Phase::WonWaiting;
+  savingAllowed_ = false;
+  pendingKey_.reset();
+  // Helped games and mazes from files make no best time.
+  if (!helped_ && seedText_) {
+    const double seconds = playTime_.seconds(now());
+    result_ = GameResult{{maze_.roomsAcross, maze_.roomsDown},
+                         {std::llround(seconds * 1000.0), roomsWalked_, wayLengthFromStart(maze_),
+                          timed_.limit.has_value(), clock_ != nullptr ? clock_->today() : CalendarDate{}}};
+  }
 }
 
 bool GameSession::clockRuns() const {
   return !paused_ && timed_.limit && (phase_ == Phase::Ready || phase_ == Phase::Walking);
 }
 
-SessionChanges GameSession::clockTick() {
-  SessionChanges changes;
-  if (!clockRuns()) return changes;
-  if (timed_.secondsLeft < 1) {
-    phase_ = Phase::TimeUp;
-    pressed_ = false;
-    pendingKey_.reset();
-    changes.timeRanOut = true;
-    changes.showEnd = GameEnd::TimeUp;
-    return changes;
+SessionEvents GameSession::clockTick(int elapsed) {
+  SessionEvents events;
+  if (!clockRuns()) return events;
+  timed_.secondGone += std::max(elapsed, 0);
+  while (timed_.secondGone >= millisecondsPerSecond && clockRuns()) {
+    timed_.secondGone -= millisecondsPerSecond;
+    countSecond(events);
   }
-  timed_.secondsLeft -= 1;
-  changes.timeBarRed = timeBarRedExtent(view_.viewWidth, timed_.barPerSecond, timed_.secondsLeft);
-  return changes;
+  if (!clockRuns()) timed_.secondGone = 0;
+  return events;
 }
 
-SessionChanges GameSession::victoryTick() {
-  SessionChanges changes;
-  if (phase_ != Phase::WonWaiting) return changes;
-  phase_ = Phase::Won;
-  changes.showEnd = GameEnd::Victory;
-  changes.won = std::exchange(result_, std::nullopt);
-  return changes;
-}
-
-SessionChanges GameSession::walkKey(WalkKey key) {
-  if (paused_) return {};
-  if (phase_ == Phase::Walking) {
-    pendingKey_ = key;
-    return {};
+void GameSession::countSecond(SessionEvents& events) {
+  if (timed_.secondsLeft >= 1) {
+    timed_.secondsLeft -= 1;
+    return;
   }
-  if (!fieldTakesClicks()) return {};
-  if (const std::optional<WalkPlan> plan = walkForKey(maze_, key)) beginWalk(*plan);
-  return {};
-}
-
-SessionChanges GameSession::restart() {
-  if (!mazeShown()) return {};
-  const bool wayShown = wayShown_;
-  const bool helped = helped_;
-  maze_.heroCol = 0;
-  maze_.heroRow = 0;
-  if (timed_.limit) timed_.secondsLeft = timed_.limit->totalSeconds();
-  savingAllowed_ = !timed_.limit;
-  SessionChanges changes = beginPlay(view_.geometry);
-  wayShown_ = wayShown;
-  helped_ = helped;
-  findWay();
-  return changes;
-}
-
-SessionChanges GameSession::setPaused(bool paused) {
-  if (paused == paused_ || (paused && !clockRuns())) return {};
-  paused_ = paused;
+  phase_ = Phase::TimeUp;
   pressed_ = false;
-  if (paused) playTime_.pause(now());
-  else playTime_.resume(now());
-  return {};
+  pendingKey_.reset();
+  events.end = GameEnd::TimeUp;
 }
 
-SessionChanges GameSession::showWay(bool shown) {
-  if (!wayAllowed() || shown == wayShown_) return {};
-  wayShown_ = shown;
-  helped_ = helped_ || shown;
-  findWay();
-  SessionChanges changes;
-  changes.wayChanged = true;
-  return changes;
+SessionEvents GameSession::victoryTick() {
+  SessionEvents events;
+  if (phase_ != Phase::WonWaiting) return events;
+  phase_ = Phase::Won;
+  events.end = GameEnd::Victory;
+  events.victory = std::exchange(result_, std::nullopt);
+  return events;
 }
 
 // During a walk the hero's room is already its target: the way starts there.

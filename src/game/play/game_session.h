@@ -1,6 +1,7 @@
-// The game's rules in one place: the maze in play, the hero's walk, the clock of a timed game
-// and where the game stands. The main window turns Qt events into these commands and shows
-// what they return; it holds no rule of its own.
+// The game's rules in one place: the maze in play, the hero's walk, the clock of a timed game,
+// pause, the way to the door and where the game stands. The window turns each Qt event into one
+// of these commands, then shows the game from the state below; a command returns only what
+// cannot be read from that state afterwards.
 #pragma once
 
 #include "game/core/clock.h"
@@ -9,11 +10,11 @@
 #include "game/play/best_times.h"
 #include "game/play/end_message.h"
 #include "game/play/hero_walk.h"
+#include "game/play/new_game_request.h"
 #include "game/play/play_time.h"
 #include "game/play/walk_keys.h"
 #include "game/view/field_geometry.h"
 #include "game/view/window_layout.h"
-#include "game/play/new_game_request.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,26 +34,22 @@ struct Walk {
   std::int32_t stepsLeft = 0; // half-room steps still to go
 };
 
+inline constexpr int millisecondsPerSecond = 1000;
+
 struct TimedGame {
   std::optional<TimeLimit> limit; // none: the game is untimed
   std::int32_t secondsLeft = 0;
   float barPerSecond = 0.0f; // the time bar's pixels per second, from the layout
+  int secondGone = 0;        // milliseconds of the clock's current second already gone
+  // Whether the clock has counted a second of the limit: until then the bar is all green.
+  bool started() const { return limit && secondsLeft < limit->totalSeconds(); }
 };
 
-// What the window must do after a command. The rest (which timers run, whether the field takes
-// clicks, whether saving is allowed) it reads from the session whenever it likes.
-struct SessionChanges {
-  bool redraw = false;        // paint the field anew, fit its scroll bars (back at 0), put the hero box
-  bool layOut = false;        // lay the client area out again: the time bar comes or goes
-  bool newGame = false;       // every timer starts afresh, the time bar is all green
-  bool heroMoved = false;     // the hero box moves to view().heroX, heroY
-  bool walkEnded = false;     // the field takes the focus
-  std::optional<ViewScroll> scrollTo;
-  std::optional<std::int32_t> timeBarRed; // paint the time bar red up to here, green beyond
-  bool timeRanOut = false;                // the time bar turns red all over
-  std::optional<GameEnd> showEnd;         // show the end window
-  bool wayChanged = false;                // the way drawn over the field changed, came or went
-  std::optional<GameResult> won;          // a victory that may enter the best times
+// What happens once and must be acted on beyond showing the game as it stands.
+struct SessionEvents {
+  std::optional<GameEnd> end;          // show the end window
+  std::optional<GameResult> victory;   // a victory that may enter the best times
+  std::optional<ViewScroll> scrollTo;  // a walk ended: the view follows the hero
 };
 
 class GameSession {
@@ -64,12 +61,15 @@ public:
 
   // A new maze for "Старт!" made from seedText, drawn with the given geometry. A size the game
   // cannot make (the dialog refuses it first) changes nothing.
-  SessionChanges startNewMaze(const NewGameRequest& request, const std::string& seedText,
-                              const FieldGeometry& geometry);
+  void startNewMaze(const NewGameRequest& request, const std::string& seedText, const FieldGeometry& geometry);
   // A maze read from a file: played untimed, with the hero where the file put him.
-  SessionChanges openMaze(Maze maze, const FieldGeometry& geometry);
+  void openMaze(Maze maze, const FieldGeometry& geometry);
+  // The maze in play again from its start: the hero in room (0, 0), a timed game's clock at its
+  // full limit. Saving stays as it was; so do the way and the help.
+  void restart();
   // Other pictures: the maze on show, if any, is drawn again with the hero in his place.
-  SessionChanges changePictures(const FieldGeometry& geometry);
+  void changePictures(const FieldGeometry& geometry);
+
   // What the client area's layout depends on, for a client area of that size, as the game stands.
   WindowLayoutInput layoutInput(int clientWidth, int clientHeight, bool minimised) const;
   // The client area was laid out: the extents of the field in view, the time bar's scale.
@@ -77,38 +77,43 @@ public:
 
   // A button went down on the field, and came up at `at`.
   void press();
-  SessionChanges release(FieldPoint at);
-  // One tick of the step timer: the hero's box moves half a room; bars are the view's scroll
-  // bars as they stand.
-  SessionChanges stepTick(const ViewScroll& bars);
-  // One second of the game clock.
-  SessionChanges clockTick();
-  // The victory delay's one tick, a second after the hero reached the exit room.
-  SessionChanges victoryTick();
-
+  void release(FieldPoint at);
   // A walk key: walked at once where a click would walk, remembered (the last one only) while
   // the hero walks and walked when he stops; nothing where a click would do nothing.
-  SessionChanges walkKey(WalkKey key);
-  // The maze in play again from its start: the hero in room (0, 0), a timed game's clock at its
-  // full limit, saving as for a new game. The way stays as it was shown, and so does the help.
-  SessionChanges restart();
-  // Stops or starts again a running timed game: no clock, no walk, no clicks while paused.
-  SessionChanges setPaused(bool paused);
+  void walkKey(WalkKey key);
+  // Stops or starts again a running timed game: no clock, no walk, no clicks while paused. A
+  // pause keeps what the clock had of its current second: clockElapsed is its time since its
+  // last tick, and after the pause only the rest of the second is left.
+  void setPaused(bool paused, int clockElapsed = 0);
   // Draws the way from the hero's room to the door, following him; a game that showed it is
   // helped and enters no best time.
-  SessionChanges showWay(bool shown);
+  void showWay(bool shown);
+
+  // One tick of the step timer: the hero's box moves half a room; bars are the view's scroll
+  // bars as they stand.
+  SessionEvents stepTick(const ViewScroll& bars);
+  // The game clock, `elapsed` milliseconds after its last tick: every whole second of a running
+  // clock counts down the limit, and the time runs out one second after the last.
+  SessionEvents clockTick(int elapsed);
+  // The victory delay's one tick, a second after the hero reached the exit room.
+  SessionEvents victoryTick();
 
   const Maze& maze() const { return maze_; }
   const FieldView& view() const { return view_; }
   const TimedGame& timedGame() const { return timed_; }
   Phase phase() const { return phase_; }
+  // Changes whenever the field is to be drawn afresh from its top-left corner: a new, opened or
+  // restarted maze.
+  std::uint64_t drawing() const { return drawing_; }
   bool mazeShown() const { return phase_ != Phase::NoMaze; }
   bool fieldTakesClicks() const { return phase_ == Phase::Ready && !paused_; }
   bool stepTimerRuns() const;
   bool clockRuns() const;
+  // How long the clock is to wait for its next tick: what is left of its current second.
+  int clockInterval() const { return millisecondsPerSecond - timed_.secondGone; }
   bool victoryDelayRuns() const { return phase_ == Phase::WonWaiting; }
   // "Сохранить" and "Сохранить как...": allowed in an untimed new game until it is won; an
-  // opened maze leaves them as they were.
+  // opened maze and a restart leave them as they were.
   bool savingAllowed() const { return savingAllowed_; }
 
   bool pauseAllowed() const { return paused_ || clockRuns(); }
@@ -124,9 +129,11 @@ public:
   bool keptAtExit() const;
 
 private:
-  SessionChanges beginPlay(const FieldGeometry& geometry);
+  void beginPlay(const FieldGeometry& geometry);
   void placeHeroBox();
   void beginWalk(const WalkPlan& plan);
+  void endWalk();
+  void countSecond(SessionEvents& events);
   void findWay();
   double now() const { return clock_ != nullptr ? clock_->steadySeconds() : 0.0; }
 
@@ -135,6 +142,7 @@ private:
   FieldView view_;
   TimedGame timed_;
   Phase phase_ = Phase::NoMaze;
+  std::uint64_t drawing_ = 0;
   bool pressed_ = false; // a button went down on the field since the last release handled
   bool savingAllowed_ = false;
 

@@ -14,6 +14,7 @@ struct FieldGeometry {
   std::int32_t inset = 0; // where a hero picture narrower than the wall sits in its box
   std::int32_t cellStep = 0;
   std::int32_t halfStep = 0;
+  bool operator==(const FieldGeometry&) const = default;
 };
 
 // The hero is shown in a 32-pixel square whatever hero picture he has, so this, not the hero

@@ -1,5 +1,6 @@
 // The new-game dialog, the picture chooser and picture loading, driven through the main window.
 #include "game/core/picture_kinds.h"
+#include "game/files/options_file_format.h"
 #include "support/game_fixture.h"
 #include "front/pictures/game_pictures.h"
 #include "front/dialogs/new_game_dialog.h"
@@ -64,7 +65,7 @@ protected:
     if (hero) options.heroPicture = "hero.png";
     if (wall) options.wallPicture = "wall.png";
     if (door) options.doorPicture = "door.png";
-    writeOptions(programFolders(appFolder), options);
+    writeGameOptions(programFolders(appFolder), options);
     restart();
   }
   // Opens "Новая игра" and lets `player` act on the dialog.
@@ -282,15 +283,12 @@ TEST_F(NewGame, AcceptingPicturesChecksShapeAndSide) {
 
 TEST_F(NewGame, AFailedLoadForgetsTheNameAndKeepsThePicture) {
   choosePictures();
-  std::string name = "wall.png";
-  const std::optional<Picture> wall = loadRememberedPicture({appFolder, {}}, PictureKind::Wall, name);
+  const std::optional<QPixmap> wall = loadPicture({appFolder, {}}, PictureKind::Wall, "wall.png").picture;
   ASSERT_TRUE(wall);
-  EXPECT_EQ(wall->pixmap.size(), QSize(16, 16));
+  EXPECT_EQ(wall->size(), QSize(16, 16));
   QFile::remove(QString::fromStdString(appFolder) + QStringLiteral("Стенки/wall.png"));
-  EXPECT_FALSE(loadRememberedPicture({appFolder, {}}, PictureKind::Wall, name));
-  EXPECT_EQ(name, "");
-  name = "";
-  EXPECT_EQ(loadPicture({appFolder, {}}, PictureKind::Hero, name).refusal, notOpenedMessage);
+  EXPECT_FALSE(loadPicture({appFolder, {}}, PictureKind::Wall, "wall.png").picture);
+  EXPECT_EQ(loadPicture({appFolder, {}}, PictureKind::Hero, "").refusal, notOpenedMessage);
 
   // "Старт!" forgets the wall whose file is gone and keeps drawing with the last one loaded.
   newGameDialog([](const Dialog& d) { d.start()->click(); });
@@ -368,8 +366,8 @@ TEST_F(NewGame, TheChooserPreviewsAndScrolls) {
   EXPECT_TRUE(chooser.choose()->isEnabled());
   EXPECT_FALSE(chooser.get("PctrUgol")->isVisible());
   emit chooser.files()->itemDoubleClicked(chooser.files()->currentItem());
-  ASSERT_TRUE(dialog.chosen());
-  EXPECT_EQ(dialog.chosen()->name, "hero.png");
+  EXPECT_TRUE(dialog.outcome().picture);
+  EXPECT_EQ(dialog.outcome().rememberedName, "hero.png");
   EXPECT_FALSE(dialog.isVisible());
 }
 
@@ -397,14 +395,14 @@ TEST_F(NewGame, ThePlayersOwnPicturesJoinTheGamesAndWinOnEqualNames) {
   EXPECT_EQ(chooser.files()->item(2)->text(), QStringLiteral("Мой.png"));
   chooser.select("hero.png");
   chooser.choose()->click();
-  ASSERT_TRUE(dialog.chosen());
-  EXPECT_EQ(dialog.chosen()->name, "hero.png");
-  EXPECT_EQ(dialog.chosen()->pixmap.width(), 48) << "the player's hero.png, not the game's";
+  const ChooserOutcome outcome = dialog.outcome();
+  ASSERT_TRUE(outcome.picture);
+  EXPECT_EQ(outcome.rememberedName, "hero.png");
+  EXPECT_EQ(outcome.picture->width(), 48) << "the player's hero.png, not the game's";
 
   // Remembered names load from either folder; the game's folder given twice lists it once.
-  std::string wall = "wall.png", mine = "Мой.png";
-  EXPECT_TRUE(loadRememberedPicture(folders, PictureKind::Wall, wall));
-  EXPECT_TRUE(loadRememberedPicture(folders, PictureKind::Hero, mine));
+  EXPECT_TRUE(loadPicture(folders, PictureKind::Wall, "wall.png").picture);
+  EXPECT_TRUE(loadPicture(folders, PictureKind::Hero, "Мой.png").picture);
   EXPECT_EQ(pictureNames({appFolder, appFolder}, PictureKind::Hero),
             (QStringList{QStringLiteral("big.png"), QStringLiteral("hero.png")}));
 }

@@ -1,7 +1,7 @@
 // The main window: its first state, start-up and shut-down, drawing, layout and scrolling.
 #include "game/files/maze_file_format.h"
 #include "game/files/options_file_format.h"
-#include "game/files/start_up.h"
+#include "game/files/game_folders.h"
 #include "support/game_fixture.h"
 #include "front/field/field_widget.h"
 #include "front/field/picture_box.h"
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, AMazeOpenedBeforeAnyGameIsDrawnWithTheLastRunsPictures) {
   Options options;
   options.heroPicture = "hero.png";
   options.wallPicture = "wall.png";
-  writeOptions(programFolders(appFolder), options);
+  writeGameOptions(programFolders(appFolder), options);
   restart();
   ASSERT_EQ(writeMazeFile(testing::madeMaze(4, 4), appFolder + "m.lbr"), MazeFileResult::Ok);
 
@@ -224,32 +224,18 @@ TEST_F(MainWindowTest, AMazeOpenedBeforeAnyGameIsDrawnWithTheLastRunsPictures) {
   EXPECT_EQ(heroBox()->grab().toImage().pixelColor(16, 16), QColor(Qt::blue)) << "the hero of the last run";
 }
 
-TEST(StartUp, ProgramFolderAndOptions) {
-  EXPECT_EQ(appFolderOf("/opt/kvarnel"), "/opt/kvarnel/");
-  EXPECT_EQ(appFolderOf("/opt/kvarnel/"), "/opt/kvarnel/");
-  EXPECT_EQ(appFolderOf("C:\\"), "C:\\");
-  EXPECT_EQ(appFolderOf("C:\\Игры"), "C:\\Игры\\");
-
-  QTemporaryDir dir;
-  const Options options = readStartupOptions(programFolders(dir.path().toStdString()));
-  EXPECT_EQ(options.roomsAcross, 4);
-  EXPECT_EQ(options.roomsDown, 4);
-  EXPECT_EQ(options.heroPicture, "");
-  EXPECT_EQ(options.timedGame, 0);
-}
-
 TEST_F(MainWindowTest, ClosingWritesTheOptions) {
   Options options;
   options.roomsAcross = 7;
   options.heroPicture = "Рыцарь, новый.png";
   options.timedGame = 1;
   options.limitSeconds = 30;
-  writeOptions(programFolders(appFolder), options);
+  writeGameOptions(programFolders(appFolder), options);
   restart();
   EXPECT_EQ(window->files().dialogFolder, appFolder);
   std::remove((appFolder + "Options.ini").c_str());
   window->close();
-  const Options back = readStartupOptions(programFolders(appFolder));
+  const Options back = readGameOptions(programFolders(appFolder));
   EXPECT_EQ(back.roomsAcross, 7);
   EXPECT_EQ(back.heroPicture, "Рыцарь, новый.png");
   EXPECT_EQ(back.timedGame, 1);

@@ -4,6 +4,7 @@
 #include "game/play/best_times.h"
 #include "front/window/end_of_game_window.h"
 #include "support/file_bytes.h"
+#include "game/files/options_file_format.h"
 #include "support/game_fixture.h"
 #include "front/field/field_widget.h"
 #include "front/dialogs/code_entry_dialog.h"
@@ -47,7 +48,7 @@ protected:
     options.heroPicture = "a.png";
     options.wallPicture = "16.png";
     options.doorPicture = "32.png";
-    writeOptions(programFolders(appFolder), options);
+    writeGameOptions(programFolders(appFolder), options);
     restart();
     modals.script = [this](QDialog& dialog) { answer(dialog); };
   }
@@ -105,10 +106,11 @@ protected:
     if (!walking && control<QTimer>("tmrStep")->isActive()) ++seen.walks;
   }
 
-  void gameBegun(bool savable) {
+  // A new game, or the same maze again (F5), which leaves saving as it was.
+  void gameBegun(std::optional<bool> savable) {
     ++seen.games;
     endWindowsThisGame = 0;
-    saveExpected = savable;
+    saveExpected = savable.value_or(saveExpected);
   }
 
   void gameMenuEvent() {
@@ -116,10 +118,11 @@ protected:
     const char* items[] = {"GameRestart", "GamePause", "GamePause", "GameShowWay", "GameCode", "GameFromCode", "GameRecords"};
     if (choice == 7 && control("PausePanel")->isVisible()) QTest::mouseClick(control("PausePanel"), Qt::LeftButton);
     if (choice >= 8) emit qGuiApp->applicationStateChanged(choice == 8 ? Qt::ApplicationInactive : Qt::ApplicationActive);
+    if (choice == 9 && pick(0, 9) == 0) menuItem("GameAutoPause")->trigger();
     // Restarts, the way and the best times now and then: a monkey that restarted often would never win.
     if (choice >= 7 || !menuItem(items[choice])->isEnabled() || ((choice == 0 || choice >= 3) && pick(0, 9) != 0)) return;
     menuItem(items[choice])->trigger();
-    if (choice == 0) gameBegun(!session().timedGame().limit);
+    if (choice == 0) gameBegun(std::nullopt);
     seen.restarts += choice == 0 ? 1 : 0;
     seen.pauses += session().paused() ? 1 : 0;
   }

@@ -16,23 +16,10 @@
 namespace kvarnel {
 namespace {
 
+using testing::corridorMaze;
 using testing::GameFixture;
 using testing::mazeFrom;
 using testing::withHeroAt;
-
-// A 4 x 3 maze: the top row is a corridor, the right column leads down to the exit room.
-//   rooms (0,0)-(1,0)-(2,0)-(3,0), (3,0)-(3,1)-(3,2); (0,1) hangs below (0,0); the rest walled.
-Maze corridorMaze() {
-  return mazeFrom({
-      "#########",
-      "#.......#",
-      "#.#####.#",
-      "#.#.#.#.#",
-      "#######.#",
-      "#.#.#.#.#",
-      "#########",
-  });
-}
 
 class Play : public GameFixture {
 protected:
@@ -40,32 +27,9 @@ protected:
     GameFixture::SetUp();
     setPictures(32, 16, 32);
   }
-  // Puts a hand-built maze into play as an opened file would.
-  void play(const Maze& maze, const std::string& path = "") { window->playOpenedMaze(maze, path); }
   QWidget* field() const { return control("picPole"); }
   QWidget* heroBox() const { return control("picGeroy"); }
   QTimer* timer(const char* name) const { return control<QTimer>(name); }
-  void clickField(QPoint at) {
-    QTest::mousePress(field(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(field(), Qt::LeftButton, {}, at);
-  }
-  // Runs the step timer until the walk has ended; returns the number of ticks.
-  int finishWalk() {
-    int ticks = 0;
-    while (timer("tmrStep")->isActive() && ticks < 10000) {
-      tick("tmrStep");
-      ++ticks;
-    }
-    return ticks;
-  }
-  void tick(const char* name) { testing::fire(*timer(name)); }
-  // Walks from room (0, 0) of a new 2 x 2 maze into the room before the exit.
-  void walkNextToTheExit() {
-    const bool viaRight = maze().cell(2, 1) != cellWall && maze().cell(3, 2) != cellWall;
-    clickField(restOf(viaRight ? 1 : 0, viaRight ? 0 : 1) + QPoint(5, 5));
-    finishWalk();
-  }
-  QPoint restOf(int col, int row) const { return {16 + 48 * col, 16 + 48 * row}; }
   QColor timeBarPixel(int x) const { return control<PictureBox>("picTime")->canvas().pixelColor(x, 5); }
   QAction* item(const char* name) const { return menuItem(name); }
 };
@@ -264,10 +228,18 @@ TEST_F(Play, MenuCommandsDuringAGame) {
   // Opening a file at start-up leaves them off; the hero stands where the file put him.
   const Maze saved = withHeroAt(corridorMaze(), 2, 0);
   ASSERT_EQ(writeMazeFile(saved, appFolder + "saved.lbr"), MazeFileResult::Ok);
-  fileDialogs.openAnswers.push_back(appFolder + "saved.lbr");
+  fileDialogs.openAnswers = {appFolder + "saved.lbr", appFolder + "saved.lbr"};
   item("MenuOpen")->trigger();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Кварнель - [saved.lbr]"));
   EXPECT_FALSE(item("MenuSave")->isEnabled());
+  window->activateWindow(); // shortcuts reach the active window only
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window.get(), Qt::Key_F5); // the same maze again leaves saving as it was
+  QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(fileDialogs.saveRequests.empty());
+  EXPECT_FALSE(item("MenuSave")->isEnabled());
+  ASSERT_EQ(heroBox()->pos(), restOf(0, 0));
+  item("MenuOpen")->trigger();
   EXPECT_EQ(heroBox()->pos(), restOf(2, 0));
   EXPECT_TRUE(field()->isEnabled());
 

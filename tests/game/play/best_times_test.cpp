@@ -1,5 +1,6 @@
 // The best times: ranking within their bounds, and their file, good and bad.
 #include "game/play/best_times.h"
+#include "game/files/game_folders.h"
 #include "support/file_bytes.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The hero's walk: which walk a click asks for, where the grid stops it, how the view follows.
 #include "game/play/hero_walk.h"
 
-#include "game/play/play_fixture.h"
+#include "support/play_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The menu "Игра" and the walking keys, played through the main window.
 #include "game/core/maze_code.h"
 #include "game/files/maze_file_format.h"
-#include "front/window/game_menu.h"
+#include "game/files/options_file_format.h"
 #include "support/file_bytes.h"
 #include "support/game_fixture.h"
 #include "tools/tool_run.h"
@@ -30,29 +30,19 @@ protected:
     setPictures(32, 16, 32);
   }
   void trigger(const char* name) { menuItem(name)->trigger(); }
-  void tick(const char* name) { testing::fire(*control<QTimer>(name)); }
-  // A key pressed while the window has the keyboard, whichever of its widgets has the focus.
-  void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(window.get(), &press);
-  }
-  void finishWalk() {
-    for (int ticks = 0; control<QTimer>("tmrStep")->isActive() && ticks < 10000; ++ticks) tick("tmrStep");
-  }
   QColor fieldPixel(int x, int y) const { return control("picPole")->grab().toImage().pixelColor(x, y); }
   // Walks a new 2 x 2 maze to its exit by keys and lets the victory delay pass.
   void winTwoByTwo() {
-    const bool viaRight = maze().cell(2, 1) != cellWall && maze().cell(3, 2) != cellWall;
-    key(viaRight ? Qt::Key_Right : Qt::Key_Down);
+    const Room next = testing::roomBeforeTheExit(maze());
+    key(next.col == 1 ? Qt::Key_Right : Qt::Key_Down);
     finishWalk();
-    key(viaRight ? Qt::Key_Down : Qt::Key_Right);
+    key(next.col == 1 ? Qt::Key_Down : Qt::Key_Right);
     finishWalk();
     tick("tmrPobeda");
   }
 };
 
-// 4 x 3 rooms: the top row a corridor, the right column down to the exit room (3, 2).
-const Maze corridor = testing::mazeFrom({"#########", "#.......#", "#.#####.#", "#.#.#.#.#", "#######.#", "#.#.#.#.#", "#########"});
+const Maze corridor = testing::corridorMaze();
 
 TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
   const QList<QAction*> menus = window->menuBar()->actions();
@@ -63,6 +53,7 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
       {"GameRestart", "Начать заново", {Qt::Key_F5}},
       {"GamePause", "Пауза", {Qt::Key_P, Qt::Key_Pause, QKeySequence(QStringLiteral("З"))}},
       {"GameShowWay", "Показать выход", {Qt::Key_H, QKeySequence(QStringLiteral("Р"))}},
+      {"GameAutoPause", "Пауза при потере фокуса", {}},
       {"GameCode", "Код лабиринта...", {QKeySequence(Qt::CTRL | Qt::Key_K)}},
       {"GameFromCode", "Лабиринт по коду...", {QKeySequence(Qt::CTRL | Qt::Key_L)}},
       {"GameRecords", "Рекорды", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
@@ -76,13 +67,13 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
     for (const auto& item : items) flags += menuItem(std::get<0>(item))->isEnabled() ? "1" : "0";
     return flags;
   };
-  EXPECT_EQ(on(), "0000110");
+  EXPECT_EQ(on(), "00010110");
   newMaze(4, 4);
-  EXPECT_EQ(on(), "1011110");
+  EXPECT_EQ(on(), "10111110");
   window->startNewMaze({4, 4, TimeLimit{1, 0}});
-  EXPECT_EQ(on(), "1111110");
+  EXPECT_EQ(on(), "11111110");
   window->playOpenedMaze(corridor, "");
-  EXPECT_EQ(on(), "1010110") << "an opened maze has no code";
+  EXPECT_EQ(on(), "10110110") << "an opened maze has no code";
 }
 
 TEST_F(GameMenuTest, KeysWalkTheWayIsDrawnAndTheWheelScrolls) {
@@ -144,11 +135,49 @@ TEST_F(GameMenuTest, RestartAndPauseInATimedGame) {
   EXPECT_EQ(control<QTimer>("tmrTimer")->interval(), 1000);
   EXPECT_EQ(session().timedGame().secondsLeft, 29);
 
-  // Another program takes the focus: the game waits for the player.
+}
+
+// Another program taking the focus (the browser of the help page among them) pauses a timed game
+// only when the player asks for it, and the game remembers that in its own settings file.
+TEST_F(GameMenuTest, PausingWhenAnotherProgramTakesTheFocusIsThePlayersChoice) {
+  window->startNewMaze({4, 4, TimeLimit{0, 30}});
+  menuItem("HelpCallHelp")->trigger();
   emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
   emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_FALSE(session().paused()) << "off by default: the clock goes on";
+  trigger("GameAutoPause");
+  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
   EXPECT_TRUE(menuItem("GamePause")->isChecked());
   EXPECT_TRUE(control("PausePanel")->isVisible());
+
+  const Options options = window->options();
+  window->close();
+  EXPECT_EQ(testing::readBytes(appFolder + optionsFileName), composeOptionsFile(options))
+      << "Options.ini keeps its designed lines";
+  restart();
+  EXPECT_TRUE(menuItem("GameAutoPause")->isChecked()) << "remembered beside it";
+}
+
+// The windows of play beyond the designed game hold a timed game while they are open; the
+// designed windows keep the designed clock.
+TEST_F(GameMenuTest, TheExtrasWindowsHoldATimedGameAndTheDesignedOnesDoNot) {
+  window->startNewMaze({4, 4, TimeLimit{0, 30}});
+  std::vector<bool> pausedWhileOpen;
+  modals.script = [&](QDialog& dialog) {
+    pausedWhileOpen.push_back(session().paused() && control("PausePanel")->isVisible());
+    tick("tmrTimer"); // a second while the window is open
+    if (auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OK"))) ok->click();
+  };
+  for (const char* item : {"GameCode", "GameFromCode", "GameRecords"}) trigger(item);
+  EXPECT_EQ(pausedWhileOpen, std::vector<bool>(3, true));
+  EXPECT_EQ(session().timedGame().secondsLeft, 30) << "no second counted";
+  EXPECT_FALSE(session().paused());
+  EXPECT_TRUE(control<QTimer>("tmrTimer")->isActive());
+
+  pausedWhileOpen.clear();
+  trigger("HelpAbout");
+  EXPECT_EQ(pausedWhileOpen, std::vector<bool>{false});
+  EXPECT_EQ(session().timedGame().secondsLeft, 29) << "the designed clock goes on";
 }
 
 TEST_F(GameMenuTest, CodesShowAndMakeTheVeryMazeOfTheTool) {
@@ -225,7 +254,7 @@ TEST_F(GameMenuTest, LeavingKeepsAnUntimedGameForNextTime) {
   remembered.heroPicture = "hero.png";
   remembered.wallPicture = "wall.png";
   remembered.doorPicture = "door.png";
-  writeOptions(programFolders(appFolder), remembered);
+  writeGameOptions(programFolders(appFolder), remembered);
   restart(); // no pictures in use yet: the remembered ones draw the maze
   trigger("GameResume");
   EXPECT_EQ(maze(), left);

@@ -1,4 +1,5 @@
-// Hand-built mazes in play for the walk and session tests.
+// The game session in play for the walk and session tests: hand-built mazes opened as files,
+// clicks, and walks run to their end.
 #pragma once
 
 #include "game/play/game_session.h"
@@ -9,20 +10,6 @@ namespace kvarnel::testing {
 // The hand-built mazes are drawn with 16-pixel walls and the 32-pixel hero: rooms lie 48
 // pixels apart and the hero at rest in room (c, r) is at (16 + 48c, 16 + 48r).
 inline FieldGeometry standardGeometry() { return fieldGeometryOf(16); }
-
-// 4 x 3 rooms, field 208 x 160. Row 0 is one corridor; column 0 runs down to row 2; rooms
-// (1, 1)-(2, 1) are a short corridor; column 3 runs from row 0 to the exit room (3, 2).
-inline Maze sampleMaze() {
-  return mazeFrom({
-      "#########",
-      "#.......#",
-      "#.#####.#",
-      "#.#...#.#",
-      "#.#.###.#",
-      "#.#.....#",
-      "#########",
-  });
-}
 
 inline FieldView viewAt(const Maze& maze) {
   FieldView view;
@@ -49,9 +36,12 @@ inline void click(GameSession& session, double x, double y) {
   session.release({x, y});
 }
 
-// Step ticks until the walk has ended; the changes of the last tick.
-inline SessionChanges finishWalk(GameSession& session, const ViewScroll& bars = {}, int* ticks = nullptr) {
-  SessionChanges last;
+// A click in the middle of room, in the standard geometry.
+inline void clickRoom(GameSession& session, Room room) { click(session, 32 + 48 * room.col, 32 + 48 * room.row); }
+
+// Step ticks until the walk has ended; the events of the last tick.
+inline SessionEvents finishWalk(GameSession& session, const ViewScroll& bars = {}, int* ticks = nullptr) {
+  SessionEvents last;
   int n = 0;
   while (session.stepTimerRuns() && n < 100000) {
     last = session.stepTick(bars);
@@ -61,14 +51,11 @@ inline SessionChanges finishWalk(GameSession& session, const ViewScroll& bars = 
   return last;
 }
 
-// The room next to the exit of a 2 x 2 maze that room (0, 0) opens to: the way out goes
-// through one of (1, 0) and (0, 1).
-inline std::pair<int, int> roomBeforeTheExit(const Maze& maze) {
-  const bool viaRight = maze.cell(2, 1) != cellWall && maze.cell(3, 2) != cellWall;
-  return viaRight ? std::pair{1, 0} : std::pair{0, 1};
+// Seconds of a running clock, each a whole tick.
+inline SessionEvents passSeconds(GameSession& session, int seconds) {
+  SessionEvents last;
+  for (int i = 0; i < seconds; ++i) last = session.clockTick(millisecondsPerSecond);
+  return last;
 }
-
-// A click in the middle of room (col, row), in the standard geometry.
-inline void clickRoom(GameSession& session, int col, int row) { click(session, 32 + 48 * col, 32 + 48 * row); }
 
 } // namespace kvarnel::testing

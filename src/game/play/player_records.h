@@ -1,0 +1,48 @@
+// The player's records in his data folder: the best times of the mazes he won, and the game he
+// left unfinished, kept for "Продолжить прошлую игру".
+#pragma once
+
+#include "game/core/maze.h"
+#include "game/core/platform.h"
+#include "game/play/best_times.h"
+
+#include <optional>
+#include <string>
+
+namespace kvarnel {
+
+class GameSession;
+
+// The best times with a time just entered in them.
+struct EnteredBestTime {
+  BestTimes table;
+  BestTimePlace place;
+};
+
+class PlayerRecords {
+public:
+  // dataFolder ends in its separator; without one nothing is kept and no file is named, never
+  // one wherever the game was started.
+  explicit PlayerRecords(std::string dataFolder);
+
+  BestTimes bestTimes() const;
+  // Enters a victory among the best times of its size and writes them, silently on failure (the
+  // table is shown all the same); nothing when it is not fast enough.
+  std::optional<EnteredBestTime> enterBestTime(const GameResult& result);
+
+  bool hasKeptGame() const { return keptGame_; }
+  // At exit: an untimed game in play is kept for next time; silent on failure.
+  void keepGame(const GameSession& session);
+  // The kept game, or nothing after its message when it cannot be read; it stays kept.
+  std::optional<Maze> readKeptGame(MessageBoxes& messages) const;
+  // The kept game is played or unreadable: it goes.
+  void forgetKeptGame();
+
+private:
+  std::string file(const char* name) const;
+
+  std::string folder_;
+  bool keptGame_ = false;
+};
+
+} // namespace kvarnel

@@ -1,0 +1,143 @@
+// Where the game keeps its files: a writable copy keeps everything beside itself, a read-only
+// copy and an installed game read their data there and keep the player's files in his folders,
+// found by the XDG rules.
+#include "game/files/game_folders.h"
+
+#include "game/files/options_file_format.h"
+#include "support/file_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace kvarnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const PlayerFolders player{"/home/p/.config/kvarnel", "/home/p/.cache/kvarnel/", "/home/p/.local/share/kvarnel",
+                           "/home/p/Документы"};
+
+TEST(GameFolders, CopiesKeepEverythingBesideThemselvesInstalledGamesWriteOnlyThePlayersFolders) {
+  struct Row {
+    ProgramFolder program;
+    PlayerFolders player;
+    GameFolders expected;
+  };
+  const Row rows[] = {
+      // The build's folder or a copy on a stick: as ever.
+      {{"/media/stick/Кварнель", true, true},
+       player,
+       {"/media/stick/Кварнель/", "/media/stick/Кварнель/", "/media/stick/Кварнель/", "/media/stick/Кварнель/",
+        "/media/stick/Кварнель/"}},
+      // A copy on a read-only medium: its pictures, the player's folders for the rest.
+      {{"/media/cdrom", true, false},
+       player,
+       {"/media/cdrom/", "/home/p/.config/kvarnel/", "/home/p/.cache/kvarnel/", "/home/p/.local/share/kvarnel/",
+        "/home/p/Документы/"}},
+      // Installed: nothing is written under the prefix, even by a user who may write there.
+      {{"/usr/local/bin", false, true},
+       player,
+       {"/usr/local/share/kvarnel/", "/home/p/.config/kvarnel/", "/home/p/.cache/kvarnel/",
+        "/home/p/.local/share/kvarnel/", "/home/p/Документы/"}},
+      {{"/usr/games/", false, false},
+       player,
+       {"/usr/share/kvarnel/", "/home/p/.config/kvarnel/", "/home/p/.cache/kvarnel/",
+        "/home/p/.local/share/kvarnel/", "/home/p/Документы/"}},
+      // A folder the desktop does not name stays unnamed, never the root or the current folder.
+      {{"/usr/bin", false, false}, {}, {"/usr/share/kvarnel/", "", "", "", ""}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.program.path + (row.program.holdsPictures ? " copy" : " installed") +
+                 (row.program.writable ? " writable" : " read-only"));
+    const GameFolders f = chooseGameFolders(row.program, row.player);
+    EXPECT_EQ(f.data, row.expected.data);
+    EXPECT_EQ(f.options, row.expected.options);
+    EXPECT_EQ(f.pages, row.expected.pages);
+    EXPECT_EQ(f.userData, row.expected.userData);
+    EXPECT_EQ(f.mazes, row.expected.mazes);
+  }
+}
+
+TEST(GameFolders, OnlyAGameOutsideItsOwnFolderMakesThePlayersFolders) {
+  QTemporaryDir home;
+  const fs::path root(home.path().toStdString());
+  const PlayerFolders mine{(root / "config").string(), (root / "cache").string(), (root / "data").string(), {}};
+  // A writable copy has its picture folders already, and makes none in the player's folders.
+  fs::create_directories(root / "copy/Герои");
+  makeOwnPictureFolders(chooseGameFolders({(root / "copy").string(), true, true}, mine));
+  EXPECT_FALSE(fs::exists(root / "data"));
+  EXPECT_FALSE(fs::exists(root / "copy/Стенки"));
+
+  const GameFolders installed = chooseGameFolders({(root / "prefix/bin").string(), false, false}, mine);
+  makeOwnPictureFolders(installed);
+  for (const char* kind : {"Герои", "Стенки", "Двери"}) EXPECT_TRUE(fs::is_empty(root / "data" / kind)) << kind;
+  writeGameOptions(installed, Options{});
+  EXPECT_TRUE(fs::is_regular_file(root / "config/Options.ini"));
+}
+
+TEST(GameFolders, ProgramFolderAndItsPictures) {
+  EXPECT_EQ(appFolderOf("/opt/kvarnel"), "/opt/kvarnel/");
+  EXPECT_EQ(appFolderOf("/opt/kvarnel/"), "/opt/kvarnel/");
+  EXPECT_EQ(appFolderOf("C:\\"), "C:\\");
+  EXPECT_EQ(appFolderOf("C:\\Игры"), "C:\\Игры\\");
+  EXPECT_EQ(installedDataFolder("/usr/games"), "/usr/share/kvarnel");
+  EXPECT_EQ(installedDataFolder("/opt/k/bin/"), "/opt/k/share/kvarnel");
+
+  QTemporaryDir dir;
+  const fs::path bin(dir.path().toStdString());
+  EXPECT_FALSE(holdsGamePictures(bin.string()));
+  std::ofstream(bin / "Герои") << "x"; // a file of that name is no picture folder
+  EXPECT_FALSE(holdsGamePictures(bin.string()));
+  fs::remove(bin / "Герои");
+  fs::create_directories(bin / "Герои");
+  EXPECT_TRUE(programFolderOf(bin.string()).holdsPictures);
+  EXPECT_TRUE(programFolderOf(bin.string()).writable);
+  EXPECT_FALSE(runningExecutableFolder().empty());
+
+  const Options options = readGameOptions(programFolders(bin.string()));
+  EXPECT_EQ(options.roomsAcross, 4);
+  EXPECT_EQ(options.heroPicture, "");
+}
+
+// The XDG base directory rules: an absolute variable wins, an unset, empty or relative one
+// falls back on an absolute HOME, and without that there is no folder at all.
+TEST(GameFolders, ThePlayersFoldersFollowTheXdgRules) {
+  QTemporaryDir home;
+  const std::string h = home.path().toStdString();
+  fs::create_directories(h + "/.config");
+  fs::create_directories(h + "/Документы");
+  testing::writeBytes(h + "/.config/user-dirs.dirs", "# made by the desktop\nXDG_DOCUMENTS_DIR=\"$HOME/Документы\"\n");
+  struct Row {
+    std::map<std::string, std::string> environment;
+    PlayerFolders expected;
+  };
+  const Row rows[] = {
+      {{{"HOME", h}},
+       {h + "/.config/kvarnel", h + "/.cache/kvarnel", h + "/.local/share/kvarnel", h + "/Документы"}},
+      {{{"HOME", h}, {"XDG_CONFIG_HOME", "/xdg/c"}, {"XDG_CACHE_HOME", "rel/cache"}, {"XDG_DATA_HOME", ""}},
+       {"/xdg/c/kvarnel", h + "/.cache/kvarnel", h + "/.local/share/kvarnel", h}},
+      {{}, {"", "", "", ""}},
+      {{{"HOME", ""}}, {"", "", "", ""}},
+      {{{"HOME", "home/p"}, {"XDG_DATA_HOME", "/d"}}, {"", "", "/d/kvarnel", ""}},
+  };
+  for (const Row& row : rows) {
+    const PlayerFolders f = playerFoldersOf([&](const char* name) -> const char* {
+      const auto found = row.environment.find(name);
+      return found == row.environment.end() ? nullptr : found->second.c_str();
+    });
+    EXPECT_EQ(f.config, row.expected.config);
+    EXPECT_EQ(f.cache, row.expected.cache);
+    EXPECT_EQ(f.appData, row.expected.appData);
+    EXPECT_EQ(f.documents, row.expected.documents);
+  }
+  // Without a home an installed game writes nothing: no folder names Options.ini.
+  EXPECT_EQ(chooseGameFolders({"/usr/games", false, false}, {}).options, "");
+}
+
+} // namespace
+} // namespace kvarnel
