@@ -88,6 +88,10 @@ void FieldViewport::show(const FieldScene& scene) {
   pausePanel_->setVisible(scene.paused);
 }
 
+void FieldViewport::focusField() {
+  if (field_->isEnabled()) field_->setFocus();
+}
+
 // Paints the maze with the pictures from now on, puts the hero's box where the view has it, and
 // fits the scroll bars to the field, back at 0.
 void FieldViewport::showMaze(const FieldScene& scene) {

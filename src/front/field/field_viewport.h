@@ -41,6 +41,8 @@ public:
   // the field afresh and fit the scroll bars to it, back at 0; the field takes the focus when it
   // comes to take clicks.
   void show(const FieldScene& scene);
+  // The field takes the keyboard when it takes clicks.
+  void focusField();
 
   // Places the viewport, its bars and the title picture as the client area's layout says.
   void place(const WindowLayout& layout);

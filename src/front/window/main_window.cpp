@@ -280,8 +280,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 // Back from another window, the field has the keyboard again.
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && session_.fieldTakesClicks())
-    findChild<QWidget*>(QStringLiteral("picPole"))->setFocus();
+  if (event->type() == QEvent::WindowActivate) viewport_->focusField();
   return QMainWindow::event(event);
 }
 
