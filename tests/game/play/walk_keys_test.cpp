@@ -10,7 +10,7 @@
 namespace kvarnel {
 namespace {
 
-TEST(WalkKeys, ArrowsAndBothLayoutsWalkShiftRunsAsFarAsAClickAtTheEdge) {
+TEST(WalkKeys, ArrowsKeypadAndBothLayoutsWalkShiftRunsAsFarAsAClickAtTheEdge) {
   static_assert(keys::left == Qt::Key_Left && keys::right == Qt::Key_Right && keys::up == Qt::Key_Up &&
                 keys::down == Qt::Key_Down);
   const std::pair<std::uint32_t, WalkKey> table[] = {
@@ -18,12 +18,23 @@ TEST(WalkKeys, ArrowsAndBothLayoutsWalkShiftRunsAsFarAsAClickAtTheEdge) {
       {U'В', {1, 0}},          {Qt::Key_Up, {0, -1}}, {Qt::Key_W, {0, -1}}, {U'Ц', {0, -1}}, {Qt::Key_Down, {0, 1}},
       {Qt::Key_S, {0, 1}},     {U'Ы', {0, 1}}};
   for (const auto& [key, walk] : table) {
-    EXPECT_EQ(walkKeyOf(key, false, false), walk) << key;
-    EXPECT_EQ(walkKeyOf(key, true, false), (WalkKey{walk.dx, walk.dy, true})) << key;
-    EXPECT_EQ(walkKeyOf(key, false, true), std::nullopt) << key << " with Ctrl";
+    EXPECT_EQ(walkKeyOf(key, {}), walk) << key;
+    EXPECT_EQ(walkKeyOf(key, {.shift = true}), (WalkKey{walk.dx, walk.dy, true})) << key;
+    EXPECT_EQ(walkKeyOf(key, {.command = true}), std::nullopt) << key << " with Ctrl";
+    EXPECT_EQ(walkKeyOf(key, {.keypad = true}), walk) << key << " on the keypad";
+  }
+  // The keypad's digits with NumLock on; those of the main keyboard are no walking keys.
+  const std::pair<std::uint32_t, WalkKey> keypad[] = {
+      {Qt::Key_4, {-1, 0}}, {Qt::Key_6, {1, 0}}, {Qt::Key_8, {0, -1}}, {Qt::Key_2, {0, 1}}};
+  for (const auto& [key, walk] : keypad) {
+    EXPECT_EQ(walkKeyOf(key, {.keypad = true}), walk) << key;
+    EXPECT_EQ(walkKeyOf(key, {.shift = true, .keypad = true}), (WalkKey{walk.dx, walk.dy, true})) << key;
+    EXPECT_EQ(walkKeyOf(key, {}), std::nullopt) << key;
   }
   for (std::uint32_t other : {std::uint32_t{Qt::Key_P}, std::uint32_t{Qt::Key_F5}, std::uint32_t{U'З'}})
-    EXPECT_EQ(walkKeyOf(other, false, false), std::nullopt) << other;
+    EXPECT_EQ(walkKeyOf(other, {}), std::nullopt) << other;
+  for (std::uint32_t other : {std::uint32_t{Qt::Key_5}, std::uint32_t{Qt::Key_Home}})
+    EXPECT_EQ(walkKeyOf(other, {.keypad = true}), std::nullopt) << other;
 
   const Maze maze = testing::sampleMaze();
   const FieldView view = testing::viewAt(maze);
