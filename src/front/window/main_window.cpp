@@ -197,13 +197,13 @@ void MainWindow::resumeKeptGame() {
   showGame();
 }
 
-void MainWindow::showHelp() { openDocument(services_.documents, folders_.data + helpPageName); }
+void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + helpPageName); }
 
 void MainWindow::showAbout() {
   AboutWindow about(this);
   connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
     makeFolder(folders_.pages);
-    openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents);
+    openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents, services_.messages);
   });
   modals_.run(about);
 }

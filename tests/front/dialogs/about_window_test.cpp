@@ -1,6 +1,7 @@
 // The about window: its look, the three-band picture, the link and closing it.
 #include "front/dialogs/about_window.h"
 
+#include "game/files/web_links.h"
 #include "support/game_fixture.h"
 #include "front/field/picture_box.h"
 #include "front/dialogs/design.h"
@@ -94,6 +95,13 @@ TEST_F(AboutWindowTest, ClickingTheLinkOpensItsPageAndLeavesTheWindowOpen) {
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
     EXPECT_EQ(documents.opened.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    // Where the desktop opens no page, the message names the address, not the game's detour.
+    documents.succeed = false;
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, pageNotOpenedMessage(link->property("tag").toString().toStdString()));
+    EXPECT_TRUE(w.isVisible());
   };
   menuItem("HelpAbout")->trigger();
   EXPECT_EQ(modals.shown, std::vector<std::string>{"frmOprog"});
