@@ -1,6 +1,7 @@
 // The game's run.
 #include "front/window/game_main.h"
 
+#include "game/core/release.h"
 #include "game/core/system_clock.h"
 #include "game/files/game_folders.h"
 #include "game/files/options_file_format.h"
@@ -17,10 +18,16 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 namespace kvarnel {
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
+  // Answered before Qt starts, so that it needs no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::cout << "kvarnel " << releaseVersion() << '\n';
+    return 0;
+  }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));

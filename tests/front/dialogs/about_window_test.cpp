@@ -44,7 +44,9 @@ TEST_F(AboutWindowTest, ComesUpAsDesigned) {
   EXPECT_EQ(in<QLabel>(w, "Label2_6")->text(), QStringLiteral("Версия: v1.1"));
   EXPECT_EQ(in<QLabel>(w, "Label2_7")->text(), QStringLiteral("Дата: 3 июня 2009 год -"));
   EXPECT_EQ(in<QLabel>(w, "Label2_0")->text(), QStringLiteral("27 июля 2015 год"));
-  EXPECT_EQ(link->property("tag").toString(), QStringLiteral("https://kvarnel.example.org/"));
+  // The project's one home, whose issues take the players' questions.
+  EXPECT_EQ(link->property("tag").toString(), QStringLiteral("https://github.com/kvarnel/kvarnel"));
+  EXPECT_EQ(in<QLabel>(w, "Label2_4")->toolTip(), QStringLiteral("https://github.com/kvarnel/kvarnel/issues"));
   EXPECT_TRUE(link->font().underline());
   EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
