@@ -21,6 +21,12 @@
 #include <string_view>
 
 namespace kvarnel {
+namespace {
+
+// The language the game's windows speak; Qt's dialogs and sizes and dates follow it.
+constexpr QLocale::Language interfaceLanguage = QLocale::Russian;
+
+} // namespace
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
   // Answered before Qt starts, so that it needs no display.
@@ -34,7 +40,7 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
   QTranslator qtTexts;
-  installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
+  speakInterfaceLanguage(interfaceLanguage, qtTexts); // without Qt's translations its dialogs speak English
 
   const GameFolders folders = findGameFolders(runningExecutableFolder(), [](const char* name) { return std::getenv(name); });
   if (folders.options.empty())
