@@ -104,6 +104,26 @@ TEST(GameFolders, ProgramFolderAndItsPictures) {
   EXPECT_EQ(options.heroPicture, "");
 }
 
+TEST(GameFolders, APlayerWithoutOptionsStartsFromThoseTheGameComesWith) {
+  QTemporaryDir dir;
+  const fs::path root(dir.path().toStdString());
+  fs::create_directories(root / "share/kvarnel");
+  fs::copy_file(KVARNEL_SOURCE_DIR "/assets/Options.ini", root / "share/kvarnel/Options.ini");
+  const GameFolders installed = chooseGameFolders({(root / "bin").string(), false, false},
+                                                  {(root / "config").string(), {}, {}, {}});
+  const Options shipped = readGameOptions(installed);
+  EXPECT_EQ(shipped.heroPicture, "Рыцарь.png");
+  EXPECT_EQ(shipped.wallPicture, "Кирпич.png");
+  EXPECT_EQ(shipped.doorPicture, "Дверь.png");
+  EXPECT_EQ(readGameOptions({installed.data, "", "", "", "", true}).wallPicture, "Кирпич.png") << "no home";
+  // Once the player has options of his own, even empty ones, they are all he gets.
+  fs::create_directories(root / "config");
+  std::ofstream(root / "config/Options.ini") << " 7 \r\n";
+  const Options own = readGameOptions(installed);
+  EXPECT_EQ(own.roomsAcross, 7);
+  EXPECT_EQ(own.heroPicture, "");
+}
+
 // The XDG base directory rules: an absolute variable wins, an unset, empty or relative one
 // falls back on an absolute HOME, and without that there is no folder at all.
 TEST(GameFolders, ThePlayersFoldersFollowTheXdgRules) {
