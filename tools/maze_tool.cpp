@@ -6,6 +6,7 @@
 
 #include "game/core/clock.h"
 #include "game/core/new_maze.h"
+#include "game/core/release.h"
 #include "game/core/seed.h"
 #include "game/core/size_limits.h"
 #include "game/files/maze_file_format.h"
@@ -41,6 +42,8 @@ constexpr const char* usage = R"(Usage:
       is refused.
   kvarnel-maze --help
       Shows this text.
+  kvarnel-maze --version
+      Shows the version of the game this program comes with.
 
 Output goes to standard output unless -o names a file, which is replaced safely: a failed
 write leaves the old file as it was.
@@ -161,6 +164,10 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       out << usage;
+      return 0;
+    }
+    if (a == "--version") {
+      out << "kvarnel-maze " << releaseVersion() << '\n';
       return 0;
     }
   }

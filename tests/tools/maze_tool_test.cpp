@@ -109,6 +109,12 @@ TEST_F(MazeToolExecutable, ExitCodesAndOutputs) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args;
   }
   EXPECT_EQ(exec("generate 4 4 --help").code, 0);
+
+  // Both programs name the project's version; the game answers before it needs a display.
+  EXPECT_EQ(exec("--version").out, "kvarnel-maze " KVARNEL_VERSION "\n");
+  const std::string game = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " KVARNEL_APP_DIR "/kvarnel";
+  ASSERT_EQ(std::system((game + " --version >" + path("version")).c_str()), 0);
+  EXPECT_EQ(get(path("version")), "kvarnel " KVARNEL_VERSION "\n");
 }
 
 TEST_F(MazeToolExecutable, StandardOutputThatCannotBeWrittenIsAFailure) {

@@ -1,6 +1,7 @@
 // The about window.
 #include "front/dialogs/about_window.h"
 
+#include "game/core/release.h"
 #include "front/field/picture_box.h"
 #include "front/dialogs/design.h"
 #include "front/dialogs/dialog_buttons.h"
@@ -16,7 +17,6 @@ namespace kvarnel {
 namespace {
 
 const QColor windowColour(192, 192, 192);
-const QString siteAddress = QStringLiteral("https://kvarnel.example.org/");
 
 QLabel* label(QWidget* parent, const QString& name, const QRect& designed, const QString& text) {
   auto* l = new QLabel(text, parent);
@@ -55,20 +55,24 @@ void AboutWindow::createControls() {
   logo->setPixmap(aboutLogo());
 
   label(this, QStringLiteral("Label2_3"), twipsRect(1560, 120, 3300, 300), QStringLiteral("Автор: команда Кварнели"));
-  label(this, QStringLiteral("Label2_4"), twipsRect(1560, 480, 3630, 300), QStringLiteral("Почта: kvarnel@example.org"));
+  // The game's home takes the players' questions on its page of issues.
+  QLabel* contact = label(this, QStringLiteral("Label2_4"), twipsRect(1560, 480, 3630, 300),
+                          QStringLiteral("Отзывы: Issues на сайте"));
+  contact->setToolTip(QString::fromStdString(issuesAddress()));
   label(this, QStringLiteral("Label2_5"), twipsRect(1560, 840, 720, 300), QStringLiteral("Сайт:"));
 
   link_ = label(this, QStringLiteral("Label1"), twipsRect(2280, 840, 2745, 300),
-                QStringLiteral("Кварнель в сети"));
+                QStringLiteral("Кварнель на GitHub"));
   link_->setFont(designFont(sansSerif, 12, true, true));
   QPalette linkColours = link_->palette();
   linkColours.setColor(QPalette::WindowText, QColor(0, 0, 192));
   link_->setPalette(linkColours);
   link_->setCursor(Qt::PointingHandCursor);
-  link_->setProperty("tag", siteAddress);
+  link_->setProperty("tag", QString::fromStdString(homeAddress()));
+  link_->setToolTip(QString::fromStdString(homeAddress()));
   link_->installEventFilter(this);
 
-  label(this, QStringLiteral("Label2_6"), twipsRect(1560, 1200, 1560, 300), QStringLiteral("Версия: v1.1"));
+  label(this, QStringLiteral("Label2_6"), twipsRect(1560, 1200, 1560, 300), QStringLiteral("Версия: v") + QString::fromStdString(shortReleaseVersion()));
   label(this, QStringLiteral("Label2_7"), twipsRect(1560, 1560, 3045, 300), QStringLiteral("Дата: 3 июня 2009 год -"));
   label(this, QStringLiteral("Label2_0"), twipsRect(2340, 1920, 2235, 300), QStringLiteral("27 июля 2015 год"));
 

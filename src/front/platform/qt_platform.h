@@ -3,6 +3,9 @@
 
 #include "game/core/platform.h"
 
+#include <QLocale>
+
+class QFileDialog;
 class QTranslator;
 class QWidget;
 
@@ -33,9 +36,15 @@ private:
   QWidget* owner_;
 };
 
-// Loads Qt's own Russian texts (file dialogs, the Yes and No of a question) into translator and
-// installs it; false, changing nothing, when Qt's translations are not installed.
-bool installQtTranslation(QTranslator& translator);
+// Makes Qt's own parts speak the interface's language whatever LANG says: the default locale
+// (sizes, dates, the file dialogs' columns) and Qt's own texts (file dialogs, the Yes and No of a
+// question), loaded into translator and installed. False when Qt's translations for the language
+// are not installed: its texts stay English, the locale is set all the same.
+bool speakInterfaceLanguage(QLocale::Language language, QTranslator& qtTexts);
+
+// Qt's own file dialog as the game shows it, in the interface's language and wide enough to
+// read its columns of names, sizes, kinds and dates.
+void prepareFileDialog(QFileDialog& dialog);
 
 class QtDocumentOpener : public DocumentOpener {
 public:

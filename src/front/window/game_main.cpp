@@ -1,6 +1,7 @@
 // The game's run.
 #include "front/window/game_main.h"
 
+#include "game/core/release.h"
 #include "game/core/system_clock.h"
 #include "game/files/game_folders.h"
 #include "game/files/options_file_format.h"
@@ -17,17 +18,29 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 namespace kvarnel {
+namespace {
+
+// The language the game's windows speak; Qt's dialogs and sizes and dates follow it.
+constexpr QLocale::Language interfaceLanguage = QLocale::Russian;
+
+} // namespace
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
+  // Answered before Qt starts, so that it needs no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::cout << "kvarnel " << releaseVersion() << '\n';
+    return 0;
+  }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
   QTranslator qtTexts;
-  installQtTranslation(qtTexts); // without Qt's translations its dialogs speak English
+  speakInterfaceLanguage(interfaceLanguage, qtTexts); // without Qt's translations its dialogs speak English
 
   const GameFolders folders = findGameFolders(runningExecutableFolder(), [](const char* name) { return std::getenv(name); });
   if (folders.options.empty())

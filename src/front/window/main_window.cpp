@@ -14,6 +14,7 @@
 #include "front/pictures/embedded_pictures.h"
 #include "front/window/best_times_window.h"
 #include "front/window/end_of_game_window.h"
+#include "front/window/walk_key_event.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -196,13 +197,13 @@ void MainWindow::resumeKeptGame() {
   showGame();
 }
 
-void MainWindow::showHelp() { openDocument(services_.documents, folders_.data + helpPageName); }
+void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + helpPageName); }
 
 void MainWindow::showAbout() {
   AboutWindow about(this);
   connect(&about, &AboutWindow::addressClicked, this, [this](const QString& address) {
     makeFolder(folders_.pages);
-    openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents);
+    openViaRedirectPage(folders_.pages, address.toStdString(), services_.documents, services_.messages);
   });
   modals_.run(about);
 }
@@ -269,10 +270,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // The walking keys reach the window from whichever of its widgets has the keyboard.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers held = event->modifiers();
-  const std::optional<WalkKey> walk =
-      walkKeyOf(static_cast<std::uint32_t>(event->key()), held.testFlag(Qt::ShiftModifier),
-                (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::NoModifier);
+  const std::optional<WalkKey> walk = walkKeyOf(*event);
   if (!walk) return QMainWindow::keyPressEvent(event);
   session_.walkKey(*walk);
   showGame();

@@ -136,11 +136,12 @@ void parseOptionsFile(std::string_view text, Options& options) {
   readInteger(options.limitSeconds);
 }
 
-void readOptionsFile(const std::string& path, Options& options) {
+BoundedReadResult readOptionsFile(const std::string& path, Options& options) {
   // A pipe, a device or a folder in the file's place is no options file: opening the pipe must
   // not wait for a writer, nor the game for it at start-up.
   const BoundedRead read = readFileBounded(path, readLimit);
   if (read.result == BoundedReadResult::Ok) parseOptionsFile(read.bytes, options);
+  return read.result;
 }
 
 void writeOptionsFile(const std::string& path, const Options& options) {
@@ -150,8 +151,10 @@ void writeOptionsFile(const std::string& path, const Options& options) {
 
 Options readGameOptions(const GameFolders& folders) {
   Options options;
-  if (folders.options.empty()) return options;
-  readOptionsFile(folders.options + optionsFileName, options);
+  const bool ownMissing = folders.options.empty() ||
+                          readOptionsFile(folders.options + optionsFileName, options) == BoundedReadResult::Missing;
+  // The game's own choice of pictures lets a new player's first "Старт!" start a game.
+  if (ownMissing && folders.data != folders.options) readOptionsFile(folders.data + optionsFileName, options);
   // Options.ini may have been edited by hand.
   for (PictureKind kind : pictureKinds) {
     std::string& name = rememberedPicture(options, kind);

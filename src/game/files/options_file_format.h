@@ -1,6 +1,7 @@
 // Options.ini: the player's last choices as a file, eight values one to a line, no sections or keys.
 #pragma once
 
+#include "game/core/bounded_read.h"
 #include "game/core/options.h"
 #include "game/files/game_folders.h"
 
@@ -21,13 +22,14 @@ std::string composeOptionsFile(const Options& options);
 void parseOptionsFile(std::string_view text, Options& options);
 
 // File-level reading and writing; every failure is silent. The write never destroys the old
-// file when it fails.
-void readOptionsFile(const std::string& path, Options& options);
+// file when it fails. The read says whether there was a file to read.
+BoundedReadResult readOptionsFile(const std::string& path, Options& options);
 void writeOptionsFile(const std::string& path, const Options& options);
 
-// The options as the game starts: the defaults, then what Options.ini in the folders holds. A
-// picture name that could lead out of its picture folder is no picture. Without an options
-// folder, the defaults.
+// The options as the game starts: the defaults, then what Options.ini in the options folder
+// holds. A player who has none yet (or no options folder) starts from the Options.ini the game
+// comes with in its data folder. A picture name that could lead out of its picture folder is no
+// picture.
 Options readGameOptions(const GameFolders& folders);
 
 // Writes Options.ini into the folders' options folder, made when missing; failures are silent.

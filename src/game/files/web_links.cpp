@@ -6,12 +6,16 @@
 
 namespace kvarnel {
 
-void openDocument(DocumentOpener& documents, const std::string& target) {
-  // A missing document or browser is the player's to notice; the game carries on.
-  static_cast<void>(documents.open(target));
+std::string pageNotOpenedMessage(const std::string& pathOrAddress) {
+  return "Не удалось открыть страницу:\n" + pathOrAddress;
 }
 
-void openViaRedirectPage(const std::string& pageFolder, const std::string& address, DocumentOpener& documents) {
+void openDocument(DocumentOpener& documents, MessageBoxes& messages, const std::string& target) {
+  if (!documents.open(target)) messages.stop(pageNotOpenedMessage(target));
+}
+
+void openViaRedirectPage(const std::string& pageFolder, const std::string& address, DocumentOpener& documents,
+                         MessageBoxes& messages) {
   const std::string page = redirectPageText(address);
   // Without a folder no page is written: never into whatever folder the game runs in.
   for (int n = 0; n < redirectPageNames && !pageFolder.empty(); ++n) {
@@ -19,12 +23,13 @@ void openViaRedirectPage(const std::string& pageFolder, const std::string& addre
     // Written beside and renamed over: the browser never sees half a page, and a link
     // planted under the page's name is replaced rather than written through.
     if (writeFileAtomically(name, page, TargetKind::OwnFile) == AtomicWriteResult::Ok) {
-      openDocument(documents, name);
+      // The page is the game's own detour: the player asked for the address.
+      if (!documents.open(name)) messages.stop(pageNotOpenedMessage(address));
       return;
     }
   }
   // A folder that takes no page at all still lets the browser have the address.
-  openDocument(documents, address);
+  openDocument(documents, messages, address);
 }
 
 } // namespace kvarnel

@@ -3,10 +3,20 @@
 
 namespace kvarnel {
 
-std::optional<WalkKey> walkKeyOf(std::uint32_t key, bool shift, bool commandModifier) {
-  if (commandModifier) return std::nullopt;
+std::optional<WalkKey> walkKeyOf(std::uint32_t key, HeldKeys held) {
+  if (held.command) return std::nullopt;
+  // With NumLock on the keypad's arrows come as digits.
+  if (held.keypad) {
+    switch (key) {
+    case U'4': key = keys::left; break;
+    case U'6': key = keys::right; break;
+    case U'8': key = keys::up; break;
+    case U'2': key = keys::down; break;
+    default: break;
+    }
+  }
   WalkKey walk;
-  walk.run = shift;
+  walk.run = held.shift;
   switch (key) {
   case keys::left:
   case U'A':

@@ -9,8 +9,8 @@
 
 namespace kvarnel {
 
-// Key codes as the windows hand them in: a letter is its upper-case Unicode code point, the
-// arrow keys (also on the keypad) have these codes.
+// Key codes as the windows hand them in: a letter or a digit is its upper-case Unicode code
+// point, the arrow keys (also on the keypad) have these codes.
 namespace keys {
 inline constexpr std::uint32_t left = 0x01000012;
 inline constexpr std::uint32_t up = 0x01000013;
@@ -26,9 +26,17 @@ struct WalkKey {
   bool operator==(const WalkKey&) const = default;
 };
 
-// The arrows, and W, A, S, D in the Latin and the Russian layout (Ц, Ф, Ы, В), walk; Shift runs.
-// A key held with Ctrl, Alt or the system key walks nowhere: it belongs to a shortcut.
-std::optional<WalkKey> walkKeyOf(std::uint32_t key, bool shift, bool commandModifier);
+// What was held or known with a key.
+struct HeldKeys {
+  bool shift = false;
+  bool command = false; // Ctrl, Alt or the system key: the key belongs to a shortcut
+  bool keypad = false;  // the key is on the numeric keypad
+};
+
+// The arrows, W, A, S, D in the Latin and the Russian layout (Ц, Ф, Ы, В), and the keypad's 8, 4,
+// 2, 6 (NumLock on) walk; Shift runs. The digits of the main keyboard walk nowhere, and neither
+// does a key held with a command modifier.
+std::optional<WalkKey> walkKeyOf(std::uint32_t key, HeldKeys held);
 
 // The walk a key asks for in the maze: one room, or for a run as many rooms as a click at the
 // field's far edge in that direction would ask for; nothing straight against a wall.

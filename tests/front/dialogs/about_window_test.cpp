@@ -1,6 +1,7 @@
 // The about window: its look, the three-band picture, the link and closing it.
 #include "front/dialogs/about_window.h"
 
+#include "game/files/web_links.h"
 #include "support/game_fixture.h"
 #include "front/field/picture_box.h"
 #include "front/dialogs/design.h"
@@ -43,7 +44,9 @@ TEST_F(AboutWindowTest, ComesUpAsDesigned) {
   EXPECT_EQ(in<QLabel>(w, "Label2_6")->text(), QStringLiteral("Версия: v1.1"));
   EXPECT_EQ(in<QLabel>(w, "Label2_7")->text(), QStringLiteral("Дата: 3 июня 2009 год -"));
   EXPECT_EQ(in<QLabel>(w, "Label2_0")->text(), QStringLiteral("27 июля 2015 год"));
-  EXPECT_EQ(link->property("tag").toString(), QStringLiteral("https://kvarnel.example.org/"));
+  // The project's one home, whose issues take the players' questions.
+  EXPECT_EQ(link->property("tag").toString(), QStringLiteral("https://github.com/kvarnel/kvarnel"));
+  EXPECT_EQ(in<QLabel>(w, "Label2_4")->toolTip(), QStringLiteral("https://github.com/kvarnel/kvarnel/issues"));
   EXPECT_TRUE(link->font().underline());
   EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
@@ -94,6 +97,13 @@ TEST_F(AboutWindowTest, ClickingTheLinkOpensItsPageAndLeavesTheWindowOpen) {
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
     EXPECT_EQ(documents.opened.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    // Where the desktop opens no page, the message names the address, not the game's detour.
+    documents.succeed = false;
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, pageNotOpenedMessage(link->property("tag").toString().toStdString()));
+    EXPECT_TRUE(w.isVisible());
   };
   menuItem("HelpAbout")->trigger();
   EXPECT_EQ(modals.shown, std::vector<std::string>{"frmOprog"});

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 namespace kvarnel {
 namespace {
 
@@ -184,6 +186,22 @@ TEST_F(NewGame, OnlyTheFirstMissingPictureOpensTheChooser) {
   EXPECT_EQ(modals.shown, (std::vector<std::string>{"frmNew", "frmSelect"}));
   EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Выбор стенки")});
   EXPECT_FALSE(session().mazeShown());
+}
+
+TEST_F(NewGame, AFreshCopyOfTheGameStartsItsFirstGameAtOnePress) {
+  // The game's folder as the build lays it out: its pictures and the options it comes with.
+  namespace fs = std::filesystem;
+  for (const char* kind : {"Герои", "Стенки", "Двери"})
+    fs::copy(std::string(KVARNEL_APP_DIR "/") + kind, appFolder + kind, fs::copy_options::recursive);
+  fs::copy_file(KVARNEL_SOURCE_DIR "/assets/Options.ini", appFolder + "Options.ini");
+  restart();
+  newGameDialog([](const Dialog& d) { d.start()->click(); });
+  EXPECT_EQ(modals.shown, std::vector<std::string>{"frmNew"}) << "no chooser";
+  ASSERT_TRUE(session().mazeShown());
+  EXPECT_EQ(maze().roomsAcross, 4);
+  EXPECT_EQ(maze().roomsDown, 4);
+  EXPECT_FALSE(control("HScroll1")->isVisible()) << "the whole maze fits the window";
+  EXPECT_FALSE(control("VScroll1")->isVisible());
 }
 
 TEST_F(NewGame, TimedAndUntimedStarts) {

@@ -79,7 +79,9 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
 TEST_F(GameMenuTest, KeysWalkTheWayIsDrawnAndTheWheelScrolls) {
   key(Qt::Key_Right); // no maze yet
   window->playOpenedMaze(corridor, "");
-  key(Qt::Key_Right);
+  key(Qt::Key_6); // a digit of the main keyboard
+  EXPECT_FALSE(control<QTimer>("tmrStep")->isActive());
+  key(Qt::Key_6, Qt::KeypadModifier);     // the keypad's, NumLock on
   key(Qt::Key_Down);                      // during the walk: replaced by the next
   key(Qt::Key_Right, Qt::ShiftModifier); // walked after it, as far as the walls allow
   finishWalk();

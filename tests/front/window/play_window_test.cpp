@@ -246,6 +246,10 @@ TEST_F(Play, MenuCommandsDuringAGame) {
   // F1 opens the help page, the clock goes on; "О программе" shows the about window.
   item("HelpCallHelp")->trigger();
   EXPECT_EQ(documents.opened, std::vector<std::string>{appFolder + "Справка.htm"});
+  documents.succeed = false; // nothing on the desktop opens pages: the player is told which
+  item("HelpCallHelp")->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Не удалось открыть страницу:\n" + appFolder + "Справка.htm");
   item("HelpAbout")->trigger();
   EXPECT_EQ(modals.shown, std::vector<std::string>{"frmOprog"});
 

@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FakeDocumentOpener;
+using testing::FakeMessageBoxes;
 
 const std::string pageStart = "<html><head><meta http-equiv='refresh' content='0; url=";
 const std::string pageEnd = "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
@@ -61,12 +62,13 @@ protected:
   QTemporaryDir dir;
   std::string folder; // ends in "/"
   FakeDocumentOpener documents;
+  FakeMessageBoxes messages;
   const std::string address = "https://kvarnel.example.org/";
 };
 
 TEST_F(OpenViaRedirectPage, WritesPageZeroAndOpensIt) {
   for (int call = 0; call < 2; ++call) {
-    openViaRedirectPage(folder, address, documents);
+    openViaRedirectPage(folder, address, documents, messages);
     ASSERT_EQ(documents.opened.size(), static_cast<std::size_t>(call + 1));
     EXPECT_EQ(documents.opened.back(), page(0).string());
     EXPECT_EQ(contentOf(page(0)), pageStart + address + pageEnd);
@@ -77,7 +79,7 @@ TEST_F(OpenViaRedirectPage, WritesPageZeroAndOpensIt) {
 
 TEST_F(OpenViaRedirectPage, OverwritesAnOldPage) {
   std::ofstream(page(0)) << "an old and much longer page than the new one, which must not survive";
-  openViaRedirectPage(folder, "http://example.org/", documents);
+  openViaRedirectPage(folder, "http://example.org/", documents, messages);
   EXPECT_EQ(contentOf(page(0)), pageStart + "http://example.org/" + pageEnd);
 }
 
@@ -86,7 +88,7 @@ TEST_F(OpenViaRedirectPage, MovesOnPastPagesThatCannotBeWritten) {
   std::ofstream(page(0)) << "kept";
   fs::permissions(page(0), fs::perms::owner_read);
   fs::create_directory(page(1));
-  openViaRedirectPage(folder, address, documents);
+  openViaRedirectPage(folder, address, documents, messages);
   ASSERT_EQ(documents.opened.size(), 1u);
   EXPECT_EQ(documents.opened[0], page(2).string());
   EXPECT_EQ(contentOf(page(2)), pageStart + address + pageEnd);
@@ -97,7 +99,7 @@ TEST_F(OpenViaRedirectPage, ALinkUnderThePageNameIsReplacedNotWrittenThrough) {
   const fs::path outside = folder + "elsewhere.txt";
   std::ofstream(outside) << "precious";
   fs::create_symlink(outside, page(0));
-  openViaRedirectPage(folder, address, documents);
+  openViaRedirectPage(folder, address, documents, messages);
   EXPECT_EQ(contentOf(outside), "precious");
   EXPECT_FALSE(fs::is_symlink(page(0)));
   EXPECT_EQ(contentOf(page(0)), pageStart + address + pageEnd);
@@ -107,7 +109,7 @@ TEST_F(OpenViaRedirectPage, ALinkUnderThePageNameIsReplacedNotWrittenThrough) {
 TEST_F(OpenViaRedirectPage, WithNoWritableNameTheAddressIsOpenedDirectly) {
   // Every name that is tried is taken by a folder; the one after them is never reached.
   for (int n = 0; n < redirectPageNames; ++n) fs::create_directory(page(n));
-  openViaRedirectPage(folder, address, documents);
+  openViaRedirectPage(folder, address, documents, messages);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
   EXPECT_FALSE(fs::exists(page(redirectPageNames)));
 
@@ -116,22 +118,28 @@ TEST_F(OpenViaRedirectPage, WithNoWritableNameTheAddressIsOpenedDirectly) {
   QTemporaryDir other;
   const std::string readOnly = other.path().toStdString() + "/";
   fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
-  openViaRedirectPage(readOnly, address, documents);
+  openViaRedirectPage(readOnly, address, documents, messages);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
   EXPECT_TRUE(fs::is_empty(readOnly));
   fs::permissions(readOnly, fs::perms::owner_all);
 
   // A program folder that has gone away.
   documents.opened.clear();
-  openViaRedirectPage(folder + "missing/", address, documents);
+  openViaRedirectPage(folder + "missing/", address, documents, messages);
   EXPECT_EQ(documents.opened, std::vector<std::string>{address});
 }
 
-TEST(OpenDocument, HandsTheTargetOnAndSaysNothingWhenItFails) {
+TEST(OpenDocument, WhatTheDesktopCannotOpenIsNamedInAMessage) {
   FakeDocumentOpener documents;
+  FakeMessageBoxes messages;
+  openDocument(documents, messages, "/usr/share/kvarnel/Справка.htm");
+  EXPECT_TRUE(messages.shown.empty());
   documents.succeed = false;
-  openDocument(documents, "/no/such/folder/Справка.htm");
-  EXPECT_EQ(documents.opened, std::vector<std::string>{"/no/such/folder/Справка.htm"});
+  openDocument(documents, messages, "/no/such/folder/Справка.htm");
+  EXPECT_EQ(documents.opened.back(), "/no/such/folder/Справка.htm");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Не удалось открыть страницу:\n/no/such/folder/Справка.htm");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
 }
 
 } // namespace

@@ -18,12 +18,14 @@ TEST(WalkKeys, ArrowsAndBothLayoutsWalkShiftRunsAsFarAsAClickAtTheEdge) {
       {U'В', {1, 0}},          {Qt::Key_Up, {0, -1}}, {Qt::Key_W, {0, -1}}, {U'Ц', {0, -1}}, {Qt::Key_Down, {0, 1}},
       {Qt::Key_S, {0, 1}},     {U'Ы', {0, 1}}};
   for (const auto& [key, walk] : table) {
-    EXPECT_EQ(walkKeyOf(key, false, false), walk) << key;
-    EXPECT_EQ(walkKeyOf(key, true, false), (WalkKey{walk.dx, walk.dy, true})) << key;
-    EXPECT_EQ(walkKeyOf(key, false, true), std::nullopt) << key << " with Ctrl";
+    EXPECT_EQ(walkKeyOf(key, {}), walk) << key;
+    EXPECT_EQ(walkKeyOf(key, {.shift = true}), (WalkKey{walk.dx, walk.dy, true})) << key;
+    EXPECT_EQ(walkKeyOf(key, {.command = true}), std::nullopt) << key << " with Ctrl";
   }
   for (std::uint32_t other : {std::uint32_t{Qt::Key_P}, std::uint32_t{Qt::Key_F5}, std::uint32_t{U'З'}})
-    EXPECT_EQ(walkKeyOf(other, false, false), std::nullopt) << other;
+    EXPECT_EQ(walkKeyOf(other, {}), std::nullopt) << other;
+  // The keypad's digits, as every walking key, are checked against the help page's table.
+  EXPECT_EQ(walkKeyOf(Qt::Key_2, {.keypad = true}), (WalkKey{0, 1}));
 
   const Maze maze = testing::sampleMaze();
   const FieldView view = testing::viewAt(maze);
