@@ -48,6 +48,10 @@ FieldPictures fieldPicturesAt(qreal ratio, const FieldGeometry& g, const QPixmap
   return ready;
 }
 
+QPointF fieldShift(QPoint origin, qreal ratio) {
+  return QPointF(std::round(origin.x() * ratio), std::round(origin.y() * ratio)) / ratio;
+}
+
 QPixmap heroBoxPicture(const FieldGeometry& g, const QPixmap& hero, qreal ratio) {
   const int side = std::max(1, g.heroSize);
   const int deviceSide = static_cast<int>(std::ceil(side * ratio));

@@ -6,6 +6,7 @@
 #include "game/view/field_geometry.h"
 
 #include <QPixmap>
+#include <QPointF>
 #include <QRect>
 
 class QPainter;
@@ -29,6 +30,13 @@ struct FieldPictures {
 // cheap and no pixel comes out wider than its neighbours. At ratio 1 the pictures of ratio 1 are
 // painted as they always were.
 FieldPictures fieldPicturesAt(qreal ratio, const FieldGeometry& g, const QPixmap& wall, const QPixmap& door);
+
+// How far to move the painter back for the field point origin to land at a widget's top-left
+// corner: origin itself, rounded to whole device pixels. At a ratio such as 1.5 an odd origin
+// would put every tile half a device pixel off, and the raster engine rounds the edges of a tile
+// cut off at the widget's edge otherwise than the next tile's, leaving a column of background
+// between them.
+QPointF fieldShift(QPoint origin, qreal ratio);
 
 // The hero box's content at a device pixel ratio: heroSize square on white, the top-left
 // heroSquareSide square of the hero picture at the inset, cut off at the box's edges; a hero of

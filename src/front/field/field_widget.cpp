@@ -40,10 +40,12 @@ void FieldWidget::showWay(WayMarks way) {
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.translate(-origin_);
-  const QRect area = event->rect().translated(origin_);
   // The screen's density is asked at every paint: the window may have moved to another screen.
   const qreal ratio = devicePixelRatioF();
+  painter.translate(-fieldShift(origin_, ratio));
+  // Where the shift is not the origin, up to a pixel more than exposed: the widget cuts it off.
+  const int margin = ratio == 1.0 ? 0 : 1;
+  const QRect area = event->rect().translated(origin_).adjusted(-margin, -margin, margin, margin);
   if (maze_) {
     if (readyRatio_ != ratio) {
       ready_ = fieldPicturesAt(ratio, geometry_, wall_, door_);

@@ -102,6 +102,16 @@ TEST(DenseScreens, TheFieldCopiesDevicePixelsInTheGeometryOfRatioOne) {
     const QPixmap box = heroBoxPicture(g, hero, ratio);
     EXPECT_EQ(box.deviceIndependentSize(), QSizeF(32, 32));
     EXPECT_EQ(box.size(), QSize(device(32), device(32)));
+    // Scrolled by an odd number of pixels, as the field widget moves the painter: no column of
+    // background between the tiles of the top wall.
+    QImage scrolled(device(200), device(16), QImage::Format_RGB32);
+    scrolled.setDevicePixelRatio(ratio);
+    QPainter scrolling(&scrolled);
+    scrolling.translate(-fieldShift({5, 0}, ratio));
+    paintField(scrolling, QRect(4, 0, 202, 17), maze, g, ready.wall, ready.door);
+    scrolling.end();
+    for (int x = 0; x < scrolled.width(); ++x) ASSERT_NE(scrolled.pixel(x, 0), qRgb(255, 255, 255)) << ratio << " " << x;
+
     if (ratio == 2.0) {
       EXPECT_EQ(pixels(box), pixels(hero)) << "the knight's variant as it was drawn";
     }
