@@ -78,9 +78,9 @@ void PictureChooser::createControls() {
   scrollCorner_->hide();
 
   chooseButton_ =
-      dialogButton(this, "kOK", PictureChooser::tr("Выбрать"), twipsRect(5400, 5520, 1335, 495), EnterPresses::Yes);
+      dialogButton(this, "kOK", tr("Выбрать"), twipsRect(5400, 5520, 1335, 495), EnterPresses::Yes);
   chooseButton_->setEnabled(false);
-  QPushButton* cancelButton = dialogButton(this, "kNO", PictureChooser::tr("Отмена"), twipsRect(6840, 5520, 1335, 495));
+  QPushButton* cancelButton = dialogButton(this, "kNO", tr("Отмена"), twipsRect(6840, 5520, 1335, 495));
   for (QPushButton* b : {chooseButton_, cancelButton}) setBackground(b, QColor(192, 192, 192));
   setTabOrder(files_, chooseButton_);
   setTabOrder(chooseButton_, cancelButton);

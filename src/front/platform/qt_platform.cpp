@@ -39,7 +39,8 @@ void ExecModalRunner::run(QDialog& dialog) {
 MessageAnswer QtMessageBoxes::show(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                    MessageAnswer defaultAnswer) {
   QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning,
-                  QCoreApplication::translate("Platform", "Кварнель"), QString::fromStdString(text), QMessageBox::NoButton, owner_);
+                  QCoreApplication::translate("Platform", "Кварнель"), QString::fromStdString(text),
+                  QMessageBox::NoButton, owner_);
   if (buttons == MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

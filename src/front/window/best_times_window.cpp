@@ -36,14 +36,13 @@ void markRow(QTreeWidgetItem* row) {
 BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmRecords"));
-  setWindowTitle(BestTimesWindow::tr("Рекорды"));
+  setWindowTitle(tr("Рекорды"));
   setFont(designFont(sansSerif, 10, false));
 
   auto* list = new QTreeWidget(this);
   list->setObjectName(QStringLiteral("lstRecords"));
   list->setGeometry(12, 12, 536, 300);
-  list->setHeaderLabels({BestTimesWindow::tr("Место"), BestTimesWindow::tr("Время"), BestTimesWindow::tr("Пройдено комнат"),
-                         BestTimesWindow::tr("Кратчайший путь"), BestTimesWindow::tr("Игра"), BestTimesWindow::tr("Дата")});
+  list->setHeaderLabels({tr("Место"), tr("Время"), tr("Пройдено комнат"), tr("Кратчайший путь"), tr("Игра"), tr("Дата")});
   list->setRootIsDecorated(false);
   list->setIndentation(0);
   list->setItemsExpandable(false);
@@ -68,7 +67,7 @@ BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimeP
       if (mark && mark->size == s->size && mark->place == place) marked = row;
     }
   }
-  if (sizes.empty()) new QTreeWidgetItem(list, {BestTimesWindow::tr("Побед пока нет")});
+  if (sizes.empty()) new QTreeWidgetItem(list, {tr("Побед пока нет")});
   list->expandAll();
   for (int i = 0; i < list->topLevelItemCount(); ++i) list->topLevelItem(i)->setFirstColumnSpanned(true);
   if (marked != nullptr) {
