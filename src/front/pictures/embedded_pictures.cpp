@@ -3,6 +3,7 @@
 #include "front/pictures/embedded_pictures.h"
 
 #include <QIconEngine>
+#include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -63,7 +64,12 @@ QPixmap drawWindowPicture(const QString& resource, QSize size, qreal ratio) {
   return QPixmap::fromImage(image);
 }
 
-VectorPicture titlePicture() { return {QStringLiteral(":/window/title.svg"), {300, 400}}; }
+// The English interface's title picture says how to begin in English; the default locale speaks
+// the interface's language.
+VectorPicture titlePicture() {
+  const bool english = QLocale().language() == QLocale::English;
+  return {english ? QStringLiteral(":/window/en/title.svg") : QStringLiteral(":/window/title.svg"), {300, 400}};
+}
 
 QIcon gameIcon() { return QIcon(new VectorIconEngine); }
 

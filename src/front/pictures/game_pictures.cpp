@@ -58,10 +58,10 @@ QImage densityVariant(const QString& path, const QImage& picture, qreal ratio) {
 }
 
 LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName, qreal ratio) {
-  if (!isPlainFileName(fileName)) return {std::nullopt, notOpenedMessage};
+  if (!isPlainFileName(fileName)) return {std::nullopt, playerText(notOpenedMessage)};
   const QString path = picturePath(folders, kind, fileName);
   const std::optional<QImage> image = readPicture(path);
-  if (!image) return {std::nullopt, notOpenedMessage};
+  if (!image) return {std::nullopt, playerText(notOpenedMessage)};
   if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
     return {std::nullopt, std::move(*refusal)};
   return {QPixmap::fromImage(densityVariant(path, *image, ratio)), {}};

@@ -25,7 +25,7 @@
 namespace kvarnel {
 namespace {
 
-const QString caption = QStringLiteral("Кварнель");
+QString caption() { return MainWindow::tr("Кварнель"); }
 
 QTimer* timer(QObject* parent, const char* name, int interval, bool once) {
   auto* t = new QTimer(parent);
@@ -49,7 +49,7 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
       session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
       records_(folders_.userData) {
   setObjectName(QStringLiteral("frmForma"));
-  setWindowTitle(caption);
+  setWindowTitle(caption());
   setWindowIcon(gameIcon());
   createControls();
   createTimers();
@@ -197,7 +197,7 @@ void MainWindow::resumeKeptGame() {
   showGame();
 }
 
-void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + helpPageName); }
+void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + playerText(helpPageName)); }
 
 void MainWindow::showAbout() {
   AboutWindow about(this);
@@ -255,8 +255,8 @@ void MainWindow::layOutClientArea() {
 }
 
 void MainWindow::setFileCaption(const std::string& path) {
-  setWindowTitle(path.empty() ? caption
-                              : caption + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
+  setWindowTitle(path.empty() ? caption()
+                              : caption() + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
                                     QStringLiteral("]"));
 }
 
