@@ -18,7 +18,7 @@ cmake -S . -B build -G Ninja -DKVARNEL_BENCH=ON >/dev/null
 cmake --build build --target kvarnel_bench kvarnel_probe >/dev/null
 
 bench_json=$(mktemp)
-build/bench/kvarnel_bench --benchmark_filter='BM_NewMaze|BM_WriteMazeFile|BM_ReadMazeFile' \
+build/bench/kvarnel_bench --benchmark_filter='BM_NewMaze|BM_WriteMazeFile|BM_ReadMazeFile|BM_FieldRepaint/.*ratio_pct:(150|200)' \
   --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=json >"$bench_json" 2>/dev/null
 
@@ -34,9 +34,13 @@ def bench_ms(name):
     scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
     return b["real_time"] * scale
 
-def probe_run(*args):
+def dense(rooms, wall, ratio_pct, density):
+    return f"BM_FieldRepaint/rooms:{rooms}/wall:{wall}/ratio_pct:{ratio_pct}/density:{density}/process_time"
+
+def probe_run(*args, scale="1"):
     start = time.perf_counter()
-    line = subprocess.run([probe, *map(str, args)], capture_output=True, text=True, check=True).stdout
+    env = dict(os.environ, QT_SCALE_FACTOR=scale)
+    line = subprocess.run([probe, *map(str, args)], capture_output=True, text=True, check=True, env=env).stdout
     return (time.perf_counter() - start) * 1e3, json.loads(line.strip().splitlines()[-1])
 
 startups = sorted(probe_run()[0] for _ in range(7))
@@ -44,6 +48,8 @@ startup = statistics.median(startups)
 small = [probe_run(4, 4, 16)[1] for _ in range(3)]
 smallWide = [probe_run(4, 4, 600)[1] for _ in range(3)]
 large = [probe_run(181, 181, 600)[1] for _ in range(3)]
+smallDense = [probe_run(4, 4, 16, scale="2")[1] for _ in range(3)]
+largeDense = [probe_run(181, 181, 600, scale="2")[1] for _ in range(3)]
 def med(runs, key):
     return statistics.median(r[key] for r in runs)
 
@@ -56,6 +62,15 @@ rows = [
     ("Full-window repaint, 4 × 4, 16-px wall", med(small, "repaint_ms"), "ms", "independent of maze size"),
     ("Full-window repaint, 4 × 4, 600-px wall", med(smallWide, "repaint_ms"), "ms", "independent of maze size"),
     ("Full-window repaint, 181 × 181, 600-px wall", med(large, "repaint_ms"), "ms", "independent of maze size"),
+    ("Full-window repaint at ratio 2, 4 × 4, 16-px wall", med(smallDense, "repaint_ms"), "ms", "< 2 ms"),
+    ("Full-window repaint at ratio 2, 181 × 181, 600-px wall", med(largeDense, "repaint_ms"), "ms", "< 2 ms"),
+    ("Field repaint at ratio 2, 4 × 4, 16-px wall, 2× pictures", bench_ms(dense("4", "16", "200", "2")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 2, 60 × 60, 16-px wall, 2× pictures", bench_ms(dense("60", "16", "200", "2")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 2, 181 × 181, 16-px wall, 2× pictures", bench_ms(dense("181", "16", "200", "2")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 2, 181 × 181, 600-px wall, 2× pictures", bench_ms(dense("181", "600", "200", "2")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 2, 60 × 60, 16-px wall, 1× pictures", bench_ms(dense("60", "16", "200", "1")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 1.5, 60 × 60, 16-px wall, 2× pictures", bench_ms(dense("60", "16", "150", "2")), "ms", "< 2 ms"),
+    ("Field repaint at ratio 1.5, 181 × 181, 600-px wall, 2× pictures", bench_ms(dense("181", "600", "150", "2")), "ms", "< 2 ms"),
     ("Peak memory, 4 × 4, 16-px wall", med(small, "peak_rss_mb"), "MB", "< 100 MB"),
     ("Peak memory, 181 × 181, 600-px wall", med(large, "peak_rss_mb"), "MB", "< 100 MB"),
     ("Start-up to the first shown window (whole process)", startup, "ms", "< 300 ms"),
@@ -72,7 +87,10 @@ with open(out, "w") as f:
     f.write("New maze and file rows come from `kvarnel_bench`; repaint, memory and start-up from\n")
     f.write("`kvarnel_probe`, the whole game as a process on the offscreen platform (start-up is the\n")
     f.write("wall time from starting the process until it has shown its main window and exited;\n")
-    f.write("a repaint paints the whole window with the view scrolled to the middle of the field).\n\n")
+    f.write("a repaint paints the whole window with the view scrolled to the middle of the field).\n")
+    f.write("At ratio 2 the probe runs with `QT_SCALE_FACTOR=2` (its pictures are 1× bitmaps, scaled once).\n")
+    f.write("The field repaints on dense screens come from `kvarnel_bench`: the field painter alone, a\n")
+    f.write("viewport of the designed size at that device pixel ratio, scrolled to the middle of the field.\n\n")
     f.write(f"Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}.\n\n")
     f.write("| measure | figure | target |\n|---|---|---|\n")
     for name, value, unit, target in rows:

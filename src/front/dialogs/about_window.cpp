@@ -3,6 +3,7 @@
 
 #include "game/core/release.h"
 #include "front/field/picture_box.h"
+#include "front/field/picture_label.h"
 #include "front/dialogs/design.h"
 #include "front/dialogs/dialog_buttons.h"
 #include "front/pictures/embedded_pictures.h"
@@ -49,10 +50,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutWindow::createControls() {
-  auto* logo = new QLabel(this);
+  auto* logo = new PictureLabel(this);
   logo->setObjectName(QStringLiteral("Image1"));
   logo->setGeometry(twipsRect(240, 120, 1065, 1890));
-  logo->setPixmap(aboutLogo());
+  logo->drawWith([picture = aboutLogo()](qreal ratio) { return picture.at(ratio); });
 
   label(this, QStringLiteral("Label2_3"), twipsRect(1560, 120, 3300, 300), tr("Автор: команда Кварнели"));
   // The game's home takes the players' questions on its page of issues.

@@ -4,6 +4,7 @@
 #include "front/dialogs/design.h"
 #include "front/dialogs/dialog_buttons.h"
 #include "front/dialogs/modal_runner.h"
+#include "front/field/picture_label.h"
 #include "front/field/scroll_bars.h"
 #include "front/dialogs/twips.h"
 
@@ -53,7 +54,7 @@ void PictureChooser::createControls() {
   previewArea_->setLineWidth(frameWidth);
   setBackground(previewArea_, palette().color(QPalette::Button));
 
-  preview_ = new QLabel(previewArea_);
+  preview_ = new PictureLabel(previewArea_); // smooth where the screen's density is not the picture's
   preview_->setObjectName(QStringLiteral("picPole"));
   preview_->setGeometry(twipsRect(0, 0, 5400, 5280).translated(frameWidth, frameWidth));
   preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -100,10 +101,11 @@ void PictureChooser::listPictures() {
 
 void PictureChooser::previewSelected() {
   const QListWidgetItem* item = files_->currentItem();
-  const std::optional<QImage> picture =
-      item ? readPicture(picturePath(folders_, kind_, item->text().toStdString())) : std::nullopt;
+  const QString path = item ? picturePath(folders_, kind_, item->text().toStdString()) : QString();
+  const std::optional<QImage> picture = item ? readPicture(path) : std::nullopt;
   if (picture) {
-    preview_->setPixmap(QPixmap::fromImage(*picture));
+    // Shown as sharp as the screen allows, at the picture's own size.
+    preview_->setPixmap(QPixmap::fromImage(densityVariant(path, *picture, densestScreenRatio())));
     preview_->resize(picture->size());
     preview_->show();
   } else {

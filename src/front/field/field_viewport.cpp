@@ -66,9 +66,9 @@ FieldViewport::FieldViewport(QWidget* parent) : QFrame(parent) {
   connect(pausePanel_, &PausePanel::clicked, this, &FieldViewport::pauseClicked);
 }
 
-void FieldViewport::showTitle(const QPixmap& title) {
+void FieldViewport::showTitle(const VectorPicture& title) {
   titleSize_ = title.size();
-  fieldRect_ = {0, 0, title.width(), title.height()};
+  fieldRect_ = {0, 0, titleSize_.width(), titleSize_.height()};
   field_->showTitle(title);
   fitScrollBars();
 }
@@ -102,7 +102,7 @@ void FieldViewport::showMaze(const FieldScene& scene) {
   geometry_ = g;
   fieldRect_ = fieldRectOf(*scene.maze, g);
   heroBox_->resize(g.heroSize, g.heroSize);
-  heroBox_->setPixmap(heroBoxPicture(g, pictures_[PictureKind::Hero]));
+  heroBox_->drawWith([g, hero = pictures_[PictureKind::Hero]](qreal ratio) { return heroBoxPicture(g, hero, ratio); });
   field_->showMaze(*scene.maze, g, pictures_[PictureKind::Wall], pictures_[PictureKind::Door]);
   field_->show();
   heroBox_->show();

@@ -5,6 +5,7 @@
 #include "game/core/maze.h"
 #include "game/core/way_search.h"
 #include "game/view/field_geometry.h"
+#include "front/pictures/embedded_pictures.h"
 #include "front/pictures/game_pictures.h"
 #include "game/view/window_layout.h"
 
@@ -36,7 +37,7 @@ public:
   explicit FieldViewport(QWidget* parent = nullptr);
 
   // The title picture, until the first maze.
-  void showTitle(const QPixmap& title);
+  void showTitle(const VectorPicture& title);
   // Shows the scene, drawing anew only what changed. A new maze, new pictures or geometry paint
   // the field afresh and fit the scroll bars to it, back at 0; the field takes the focus when it
   // comes to take clicks.

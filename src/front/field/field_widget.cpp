@@ -12,7 +12,7 @@ namespace kvarnel {
 
 FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
-void FieldWidget::showTitle(const QPixmap& title) {
+void FieldWidget::showTitle(const VectorPicture& title) {
   title_ = title;
   maze_.reset();
   update();
@@ -23,6 +23,7 @@ void FieldWidget::showMaze(Maze maze, const FieldGeometry& geometry, const QPixm
   geometry_ = geometry;
   wall_ = wall;
   door_ = door;
+  readyRatio_ = 0;
   update();
 }
 
@@ -39,14 +40,22 @@ void FieldWidget::showWay(WayMarks way) {
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.translate(-origin_);
-  const QRect area = event->rect().translated(origin_);
+  // The screen's density is asked at every paint: the window may have moved to another screen.
+  const qreal ratio = devicePixelRatioF();
+  painter.translate(-fieldShift(origin_, ratio));
+  // Where the shift is not the origin, up to a pixel more than exposed: the widget cuts it off.
+  const int margin = ratio == 1.0 ? 0 : 1;
+  const QRect area = event->rect().translated(origin_).adjusted(-margin, -margin, margin, margin);
   if (maze_) {
-    paintField(painter, area, *maze_, geometry_, wall_, door_);
+    if (readyRatio_ != ratio) {
+      ready_ = fieldPicturesAt(ratio, geometry_, wall_, door_);
+      readyRatio_ = ratio;
+    }
+    paintField(painter, area, *maze_, geometry_, ready_.wall, ready_.door);
     if (!way_.empty()) paintWay(painter, area, way_, geometry_);
   } else {
     painter.fillRect(area, Qt::white);
-    painter.drawPixmap(0, 0, title_);
+    painter.drawPixmap(0, 0, title_.at(ratio));
   }
 }
 

@@ -6,6 +6,8 @@
 #include "game/core/maze.h"
 #include "game/core/way_search.h"
 #include "game/view/field_geometry.h"
+#include "front/field/field_painter.h"
+#include "front/pictures/embedded_pictures.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -19,7 +21,7 @@ class FieldWidget : public QWidget {
 public:
   explicit FieldWidget(QWidget* parent = nullptr);
 
-  void showTitle(const QPixmap& title);
+  void showTitle(const VectorPicture& title);
   // From now on the field paints this maze with these pictures.
   void showMaze(Maze maze, const FieldGeometry& geometry, const QPixmap& wall, const QPixmap& door);
   // The point of the field shown at the widget's top-left corner.
@@ -40,11 +42,13 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-  QPixmap title_;
+  VectorPicture title_;
   std::optional<Maze> maze_; // none: the title picture
   FieldGeometry geometry_;
   QPixmap wall_;
   QPixmap door_;
+  FieldPictures ready_; // wall_ and door_ made ready for readyRatio_
+  qreal readyRatio_ = 0;
   QPoint origin_;
   WayMarks way_;
 };

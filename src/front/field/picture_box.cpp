@@ -10,8 +10,11 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) { setAttribute(Qt::WA_O
 
 QImage& PictureBox::canvas() {
   const QSize inside = contentsRect().size().expandedTo({1, 1});
-  if (canvas_.size() != inside) {
-    QImage grown(inside, QImage::Format_RGB32);
+  const qreal ratio = devicePixelRatioF();
+  if (canvas_.deviceIndependentSize() != QSizeF(inside) || canvas_.devicePixelRatio() != ratio) {
+    // At the screen's density, so that letters drawn into it are as sharp as the window's own.
+    QImage grown(inside * ratio, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     QPainter(&grown).drawImage(0, 0, canvas_);
     canvas_ = std::move(grown);

@@ -11,8 +11,8 @@ class PictureBox : public QFrame {
 public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  // The kept drawing, the size of the box's inside (within its frame, if it has one); paint into
-  // it, then update().
+  // The kept drawing, the size of the box's inside (within its frame, if it has one) in logical
+  // pixels, at the density of the box's screen; paint into it, then update().
   QImage& canvas();
   // Fills the kept drawing with the background colour.
   void clear();

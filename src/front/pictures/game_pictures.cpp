@@ -3,14 +3,18 @@
 
 #include "game/view/field_geometry.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
+
+#include <cmath>
 
 namespace kvarnel {
 
 std::int32_t GamePictures::wallSide() const {
   const QPixmap& wall = (*this)[PictureKind::Wall];
-  return wall.isNull() ? heroSquareSide : wall.width();
+  return wall.isNull() ? heroSquareSide : static_cast<std::int32_t>(std::lround(wall.deviceIndependentSize().width()));
 }
 
 bool GamePictures::operator==(const GamePictures& other) const {
@@ -33,19 +37,40 @@ std::optional<QImage> readPicture(const QString& path) {
   return image;
 }
 
-LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName) {
+qreal densestScreenRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
+
+QImage densityVariant(const QString& path, const QImage& picture, qreal ratio) {
+  const QFileInfo file(path);
+  const QString name = file.fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  const QString stem = dot > 0 ? name.left(dot) : name;
+  const QString suffix = dot > 0 ? name.mid(dot) : QString();
+  // At most @8x: no screen is denser, and a longer search would only read the folder in vain.
+  for (int times = std::min(8, static_cast<int>(std::ceil(ratio - 0.001))); times >= 2; --times) {
+    const QString variantPath = file.dir().filePath(stem + QStringLiteral("@%1x").arg(times) + suffix);
+    std::optional<QImage> variant = readPicture(variantPath);
+    if (variant && variant->size() == picture.size() * times) {
+      variant->setDevicePixelRatio(times);
+      return *variant;
+    }
+  }
+  return picture;
+}
+
+LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName, qreal ratio) {
   if (!isPlainFileName(fileName)) return {std::nullopt, playerText(notOpenedMessage)};
-  const std::optional<QImage> image = readPicture(picturePath(folders, kind, fileName));
+  const QString path = picturePath(folders, kind, fileName);
+  const std::optional<QImage> image = readPicture(path);
   if (!image) return {std::nullopt, playerText(notOpenedMessage)};
   if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
     return {std::nullopt, std::move(*refusal)};
-  return {QPixmap::fromImage(*image), {}};
+  return {QPixmap::fromImage(densityVariant(path, *image, ratio)), {}};
 }
 
-GamePictures loadRememberedPictures(const PictureFolders& folders, const Options& options) {
+GamePictures loadRememberedPictures(const PictureFolders& folders, const Options& options, qreal ratio) {
   GamePictures pictures;
   for (PictureKind kind : pictureKinds) {
-    if (const LoadedPicture loaded = loadPicture(folders, kind, rememberedPicture(options, kind)); loaded.picture)
+    if (const LoadedPicture loaded = loadPicture(folders, kind, rememberedPicture(options, kind), ratio); loaded.picture)
       pictures[kind] = *loaded.picture;
   }
   return pictures;

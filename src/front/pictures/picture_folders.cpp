@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kvarnel {
 
@@ -22,6 +23,13 @@ QStringList pictureNames(const PictureFolders& folders, PictureKind kind) {
   for (const QString& folder : kindFolders(folders, kind)) names += QDir(folder).entryList(QDir::Files);
   names.sort();
   names.removeDuplicates();
+  // A name like a variant's whose picture is not there is the player's picture, listed.
+  static const QRegularExpression variant(QStringLiteral("^(.+)@[2-8]x(\\.[^.]*)?$"));
+  const QStringList all = names;
+  names.removeIf([&all](const QString& name) {
+    const QRegularExpressionMatch m = variant.match(name);
+    return m.hasMatch() && all.contains(m.captured(1) + m.captured(2));
+  });
   return names;
 }
 

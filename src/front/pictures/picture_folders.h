@@ -20,7 +20,8 @@ struct PictureFolders {
 QStringList kindFolders(const PictureFolders& folders, PictureKind kind);
 
 // The names of the files in the kind's folders, sorted, each name once. Missing folders list
-// nothing.
+// nothing, and a picture's variant for dense screens (NAME@2x.EXT beside NAME.EXT) is no picture
+// of its own: the loader takes it in the picture's place.
 QStringList pictureNames(const PictureFolders& folders, PictureKind kind);
 
 // Where the kind's picture fileName is read from: the player's file when there is one of that
