@@ -121,7 +121,7 @@ void paintPictures(QPainter& painter, const QRectF& target, const MazeDrawing& d
 
 QSizeF drawingSize(const MazeDrawing& drawing) {
   const Maze& maze = *drawing.maze;
-  if (drawing.look == PaperLook::Pictures) {
+  if (drawing.look == PaperLook::Pictures && drawing.pictures != nullptr) {
     const PixelRect field = fieldRectOf(maze, fieldGeometryOf(drawing.pictures->wallSide()));
     return {static_cast<double>(field.width), static_cast<double>(field.height)};
   }
