@@ -37,6 +37,8 @@ public:
   bool exportFile(const PaperSubject& subject);
 
 private:
+  std::optional<std::string> askExportPath(const QString& caption);
+
   Services& services_;
   ModalRunner& modals_;
   QWidget* parent_;
