@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   "$@"
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick

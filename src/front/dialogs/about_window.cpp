@@ -40,7 +40,7 @@ QWidget* line(QWidget* parent, const char* name, int leftTw, int topTw, int righ
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmOprog"));
-  setWindowTitle(QStringLiteral("О программе"));
+  setWindowTitle(tr("О программе"));
   setFont(designFont(sansSerif, 12, true));
   setBackground(this, windowColour);
   makeDialogFrame(this, twips(5340), twips(3135));
@@ -54,15 +54,15 @@ void AboutWindow::createControls() {
   logo->setGeometry(twipsRect(240, 120, 1065, 1890));
   logo->setPixmap(aboutLogo());
 
-  label(this, QStringLiteral("Label2_3"), twipsRect(1560, 120, 3300, 300), QStringLiteral("Автор: команда Кварнели"));
+  label(this, QStringLiteral("Label2_3"), twipsRect(1560, 120, 3300, 300), tr("Автор: команда Кварнели"));
   // The game's home takes the players' questions on its page of issues.
   QLabel* contact = label(this, QStringLiteral("Label2_4"), twipsRect(1560, 480, 3630, 300),
-                          QStringLiteral("Отзывы: Issues на сайте"));
+                          tr("Отзывы: Issues на сайте"));
   contact->setToolTip(QString::fromStdString(issuesAddress()));
-  label(this, QStringLiteral("Label2_5"), twipsRect(1560, 840, 720, 300), QStringLiteral("Сайт:"));
+  label(this, QStringLiteral("Label2_5"), twipsRect(1560, 840, 720, 300), tr("Сайт:"));
 
   link_ = label(this, QStringLiteral("Label1"), twipsRect(2280, 840, 2745, 300),
-                QStringLiteral("Кварнель на GitHub"));
+                tr("Кварнель на GitHub"));
   link_->setFont(designFont(sansSerif, 12, true, true));
   QPalette linkColours = link_->palette();
   linkColours.setColor(QPalette::WindowText, QColor(0, 0, 192));
@@ -72,9 +72,9 @@ void AboutWindow::createControls() {
   link_->setToolTip(QString::fromStdString(homeAddress()));
   link_->installEventFilter(this);
 
-  label(this, QStringLiteral("Label2_6"), twipsRect(1560, 1200, 1560, 300), QStringLiteral("Версия: v") + QString::fromStdString(shortReleaseVersion()));
-  label(this, QStringLiteral("Label2_7"), twipsRect(1560, 1560, 3045, 300), QStringLiteral("Дата: 3 июня 2009 год -"));
-  label(this, QStringLiteral("Label2_0"), twipsRect(2340, 1920, 2235, 300), QStringLiteral("27 июля 2015 год"));
+  label(this, QStringLiteral("Label2_6"), twipsRect(1560, 1200, 1560, 300), tr("Версия: v%1").arg(QString::fromStdString(shortReleaseVersion())));
+  label(this, QStringLiteral("Label2_7"), twipsRect(1560, 1560, 3045, 300), tr("Дата: 3 июня 2009 год -"));
+  label(this, QStringLiteral("Label2_0"), twipsRect(2340, 1920, 2235, 300), tr("27 июля 2015 год"));
 
   line(this, "Line1", 120, 2280, 5160, palette().color(QPalette::WindowText));
   line(this, "Line2", 120, 2295, 5160, palette().color(QPalette::Base));

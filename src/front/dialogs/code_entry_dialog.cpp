@@ -12,10 +12,10 @@ namespace kvarnel {
 
 CodeEntryDialog::CodeEntryDialog(MessageBoxes& messages, QWidget* parent) : QDialog(parent), messages_(messages) {
   setObjectName(QStringLiteral("frmFromCode"));
-  setWindowTitle(QStringLiteral("Лабиринт по коду"));
+  setWindowTitle(tr("Лабиринт по коду"));
   setFont(designFont(sansSerif, 10, false));
 
-  auto* label = new QLabel(QStringLiteral("Код лабиринта (например, 20x4:45296.17):"), this);
+  auto* label = new QLabel(tr("Код лабиринта (например, 20x4:45296.17):"), this);
   label->setGeometry(12, 12, 376, 20);
   entry_ = new QLineEdit(this);
   entry_->setObjectName(QStringLiteral("txtCode"));
@@ -26,7 +26,7 @@ CodeEntryDialog::CodeEntryDialog(MessageBoxes& messages, QWidget* parent) : QDia
   // Enter in the entry confirms.
   connect(dialogButton(this, "kOK", QStringLiteral("OK"), {178, 78, 100, 30}, EnterPresses::Yes),
           &QPushButton::clicked, this, &CodeEntryDialog::confirm);
-  connect(dialogButton(this, "kNO", QStringLiteral("Отмена"), {288, 78, 100, 30}), &QPushButton::clicked, this,
+  connect(dialogButton(this, "kNO", tr("Отмена"), {288, 78, 100, 30}), &QPushButton::clicked, this,
           &QDialog::reject);
 
   makeDialogFrame(this, 400, 120);
@@ -36,7 +36,7 @@ CodeEntryDialog::CodeEntryDialog(MessageBoxes& messages, QWidget* parent) : QDia
 void CodeEntryDialog::confirm() {
   code_ = parseMazeCode(entry_->text().toStdString());
   if (!code_) {
-    messages_.stop(mazeCodeHelp);
+    messages_.stop(playerText(mazeCodeHelp));
     entry_->selectAll();
     entry_->setFocus();
     return;

@@ -14,10 +14,10 @@ namespace kvarnel {
 
 MazeCodeWindow::MazeCodeWindow(const QString& code, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmCode"));
-  setWindowTitle(QStringLiteral("Код лабиринта"));
+  setWindowTitle(tr("Код лабиринта"));
   setFont(designFont(sansSerif, 10, false));
 
-  auto* label = new QLabel(QStringLiteral("Этот лабиринт можно построить снова по его коду:"), this);
+  auto* label = new QLabel(tr("Этот лабиринт можно построить снова по его коду:"), this);
   label->setGeometry(12, 12, 376, 20);
   code_ = new QLineEdit(code, this);
   code_->setObjectName(QStringLiteral("txtCode"));
@@ -25,7 +25,7 @@ MazeCodeWindow::MazeCodeWindow(const QString& code, QWidget* parent) : QDialog(p
   code_->setGeometry(12, 38, 376, 26);
   code_->setFont(designFont(sansSerif, 12, true));
 
-  connect(dialogButton(this, "kCopy", QStringLiteral("Копировать"), {168, 78, 110, 30}), &QPushButton::clicked, this,
+  connect(dialogButton(this, "kCopy", tr("Копировать"), {168, 78, 110, 30}), &QPushButton::clicked, this,
           &MazeCodeWindow::copy);
   connect(dialogButton(this, "OK", QStringLiteral("OK"), {288, 78, 100, 30}, EnterPresses::Yes),
           &QPushButton::clicked, this, &QDialog::accept);

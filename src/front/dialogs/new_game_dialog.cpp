@@ -75,7 +75,7 @@ NewGameDialog::NewGameDialog(const Options& options, PictureFolders pictureFolde
                              ModalRunner& modals, QWidget* parent)
     : QDialog(parent), pictureFolders_(std::move(pictureFolders)), messages_(messages), modals_(modals) {
   setObjectName(QStringLiteral("frmNew"));
-  setWindowTitle(QStringLiteral("Новая игра"));
+  setWindowTitle(tr("Новая игра"));
   setFont(designFont(sansSerif, 12, true));
   createControls();
   makeDialogFrame(this, twips(6465), twips(5730));
@@ -83,14 +83,14 @@ NewGameDialog::NewGameDialog(const Options& options, PictureFolders pictureFolde
 }
 
 void NewGameDialog::createControls() {
-  label(this, "lblPoleWidth", QStringLiteral("Кол-во дорожек по горизонтали:"), twipsRect(120, 180, 4200, 300));
-  label(this, "lblPoleHeight", QStringLiteral("Кол-во дорожек по вертикали:"), twipsRect(120, 660, 3930, 300));
+  label(this, "lblPoleWidth", tr("Кол-во дорожек по горизонтали:"), twipsRect(120, 180, 4200, 300));
+  label(this, "lblPoleHeight", tr("Кол-во дорожек по вертикали:"), twipsRect(120, 660, 3930, 300));
   widthEntry_ = sizeEntry(this, "txtPoleWidth", twipsRect(4440, 120, 735, 360));
   heightEntry_ = sizeEntry(this, "txtPoleHeight", twipsRect(4440, 600, 735, 360));
 
-  label(this, "Label3", QStringLiteral("Герой:"), twipsRect(120, 1080, 840, 300));
-  label(this, "Label4", QStringLiteral("Стенки:"), twipsRect(2280, 1080, 1005, 300));
-  label(this, "Label5", QStringLiteral("Дверь:"), twipsRect(4440, 1080, 885, 300));
+  label(this, "Label3", tr("Герой:"), twipsRect(120, 1080, 840, 300));
+  label(this, "Label4", tr("Стенки:"), twipsRect(2280, 1080, 1005, 300));
+  label(this, "Label5", tr("Дверь:"), twipsRect(4440, 1080, 885, 300));
   previews_ = {preview(this, "picGeroy", twipsRect(120, 1440, 1920, 1920)),
                preview(this, "picStenka", twipsRect(2280, 1440, 1920, 1920)),
                preview(this, "picDveri", twipsRect(4440, 1440, 1920, 1920))};
@@ -104,19 +104,19 @@ void NewGameDialog::createControls() {
     chooseButtons[kindIndex(kind)] = b;
   }
 
-  timedBox_ = new QCheckBox(QStringLiteral("Игра на время:"), this);
+  timedBox_ = new QCheckBox(tr("Игра на время:"), this);
   timedBox_->setObjectName(QStringLiteral("chTime"));
   timedBox_->setGeometry(twipsRect(120, 4140, 2295, 330));
   paintViolet(timedBox_);
-  paintViolet(label(this, "Label1", QStringLiteral("минуты"), twipsRect(120, 4620, 1020, 330)));
-  paintViolet(label(this, "Label2", QStringLiteral("секунды"), twipsRect(2280, 4620, 1110, 330)));
+  paintViolet(label(this, "Label1", tr("минуты"), twipsRect(120, 4620, 1020, 330)));
+  paintViolet(label(this, "Label2", tr("секунды"), twipsRect(2280, 4620, 1110, 330)));
   minutesEntry_ = timeEntry(this, "txtMin", twipsRect(1200, 4560, 855, 435), {"1", "2", "3", "4", "5"});
   secondsEntry_ = timeEntry(this, "txtSec", twipsRect(3480, 4560, 855, 435), {"10", "20", "30", "40", "50"});
   connect(timedBox_, &QCheckBox::toggled, this, &NewGameDialog::enableTimeEntries);
 
   // Neither button is the default: Enter presses nothing.
-  QPushButton* startButton = dialogButton(this, "kOK", QStringLiteral("Старт!"), twipsRect(3600, 5160, 1335, 495));
-  QPushButton* cancelButton = dialogButton(this, "kNO", QStringLiteral("Отмена"), twipsRect(5040, 5160, 1335, 495));
+  QPushButton* startButton = dialogButton(this, "kOK", tr("Старт!"), twipsRect(3600, 5160, 1335, 495));
+  QPushButton* cancelButton = dialogButton(this, "kNO", tr("Отмена"), twipsRect(5040, 5160, 1335, 495));
   connect(startButton, &QPushButton::clicked, this, &NewGameDialog::start);
   connect(cancelButton, &QPushButton::clicked, this, &NewGameDialog::reject);
 

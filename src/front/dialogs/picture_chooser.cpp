@@ -23,11 +23,11 @@ constexpr int frameWidth = 2;
 
 QString chooserCaption(PictureKind kind) {
   switch (kind) {
-  case PictureKind::Wall: return QStringLiteral("Выбор стенки");
-  case PictureKind::Door: return QStringLiteral("Выбор двери");
+  case PictureKind::Wall: return PictureChooser::tr("Выбор стенки");
+  case PictureKind::Door: return PictureChooser::tr("Выбор двери");
   case PictureKind::Hero: break;
   }
-  return QStringLiteral("Выбор героя");
+  return PictureChooser::tr("Выбор героя");
 }
 
 PictureChooser::PictureChooser(PictureKind kind, PictureFolders folders, MessageBoxes& messages, QWidget* parent)
@@ -78,9 +78,9 @@ void PictureChooser::createControls() {
   scrollCorner_->hide();
 
   chooseButton_ =
-      dialogButton(this, "kOK", QStringLiteral("Выбрать"), twipsRect(5400, 5520, 1335, 495), EnterPresses::Yes);
+      dialogButton(this, "kOK", tr("Выбрать"), twipsRect(5400, 5520, 1335, 495), EnterPresses::Yes);
   chooseButton_->setEnabled(false);
-  QPushButton* cancelButton = dialogButton(this, "kNO", QStringLiteral("Отмена"), twipsRect(6840, 5520, 1335, 495));
+  QPushButton* cancelButton = dialogButton(this, "kNO", tr("Отмена"), twipsRect(6840, 5520, 1335, 495));
   for (QPushButton* b : {chooseButton_, cancelButton}) setBackground(b, QColor(192, 192, 192));
   setTabOrder(files_, chooseButton_);
   setTabOrder(chooseButton_, cancelButton);
@@ -140,7 +140,7 @@ void PictureChooser::choose() {
   if (!loaded.picture) {
     // The file changed since it was previewed: the kind's picture is forgotten.
     outcome_.rememberedName = std::string();
-    messages_.stop(notOpenedMessage);
+    messages_.stop(playerText(notOpenedMessage));
     return;
   }
   outcome_ = {std::move(loaded.picture), item->text().toStdString()};

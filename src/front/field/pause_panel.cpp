@@ -9,7 +9,7 @@
 
 namespace kvarnel {
 
-PausePanel::PausePanel(QWidget* parent) : QLabel(QStringLiteral("Пауза"), parent) {
+PausePanel::PausePanel(QWidget* parent) : QLabel(tr("Пауза"), parent) {
   setObjectName(QStringLiteral("PausePanel"));
   setAlignment(Qt::AlignCenter);
   setBackground(this, QColor(224, 224, 224));

@@ -1,6 +1,7 @@
 // The pictures compiled into the program, drawn from their SVG sources at their designed sizes.
 #include "front/pictures/embedded_pictures.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -20,7 +21,12 @@ QPixmap render(const QString& resource, int width, int height) {
 
 } // namespace
 
-QPixmap titlePicture() { return render(QStringLiteral(":/window/title.svg"), 300, 400); }
+// The English interface's title picture says how to begin in English; the default locale speaks
+// the interface's language.
+QPixmap titlePicture() {
+  const bool english = QLocale().language() == QLocale::English;
+  return render(english ? QStringLiteral(":/window/en/title.svg") : QStringLiteral(":/window/title.svg"), 300, 400);
+}
 
 QIcon gameIcon() {
   QIcon icon;

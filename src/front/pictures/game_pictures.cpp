@@ -34,9 +34,9 @@ std::optional<QImage> readPicture(const QString& path) {
 }
 
 LoadedPicture loadPicture(const PictureFolders& folders, PictureKind kind, const std::string& fileName) {
-  if (!isPlainFileName(fileName)) return {std::nullopt, notOpenedMessage};
+  if (!isPlainFileName(fileName)) return {std::nullopt, playerText(notOpenedMessage)};
   const std::optional<QImage> image = readPicture(picturePath(folders, kind, fileName));
-  if (!image) return {std::nullopt, notOpenedMessage};
+  if (!image) return {std::nullopt, playerText(notOpenedMessage)};
   if (std::optional<std::string> refusal = pictureRefusal(kind, image->width(), image->height()))
     return {std::nullopt, std::move(*refusal)};
   return {QPixmap::fromImage(*image), {}};

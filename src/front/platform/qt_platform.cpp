@@ -39,7 +39,8 @@ void ExecModalRunner::run(QDialog& dialog) {
 MessageAnswer QtMessageBoxes::show(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                    MessageAnswer defaultAnswer) {
   QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning,
-                  QStringLiteral("Кварнель"), QString::fromStdString(text), QMessageBox::NoButton, owner_);
+                  QCoreApplication::translate("Platform", "Кварнель"), QString::fromStdString(text),
+                  QMessageBox::NoButton, owner_);
   if (buttons == MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -60,7 +61,8 @@ std::optional<std::string> QtFileDialogs::ask(bool save, const FileDialogRequest
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilter(request.filter.empty() ? QStringLiteral("Лабиринт (*.lbr)") : QString::fromStdString(request.filter));
+  dialog.setNameFilter(request.filter.empty() ? QCoreApplication::translate("Platform", "Лабиринт (*.lbr)")
+                                              : QString::fromStdString(request.filter));
   dialog.setDirectory(QString::fromStdString(request.startFolder));
   if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -87,7 +89,11 @@ public:
   enum Column { Name, Size, Kind, Date };
   static QString size(qint64 bytes) { return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat); }
   static QString date(const QDateTime& when) { return QLocale().toString(when, QLocale::ShortFormat); }
-  static QString folder() { return QCoreApplication::translate("QFileDialog", "Folder"); }
+  // Qt's own word, from Qt's catalogue: not one of the game's texts to translate.
+  static QString folder() {
+    const char* qtsContext = "QFileDialog";
+    return QCoreApplication::translate(qtsContext, "Folder");
+  }
 
   QVariant data(const QModelIndex& index, int role) const override {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());

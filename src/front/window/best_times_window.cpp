@@ -18,7 +18,7 @@ QString sizeText(MazeSize size) { return QStringLiteral("%1 × %2").arg(size.roo
 QTreeWidgetItem* timeRow(QTreeWidgetItem* sizeItem, std::size_t place, const BestTime& time) {
   return new QTreeWidgetItem(sizeItem, {QString::number(place + 1), QString::fromStdString(minutesAndSeconds(time.milliseconds)),
                                         QString::number(time.roomsWalked), QString::number(time.wayLength),
-                                        time.timed ? QStringLiteral("на время") : QString(),
+                                        time.timed ? BestTimesWindow::tr("на время") : QString(),
                                         QString::fromStdString(dateText(time.date))});
 }
 
@@ -36,14 +36,13 @@ void markRow(QTreeWidgetItem* row) {
 BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmRecords"));
-  setWindowTitle(QStringLiteral("Рекорды"));
+  setWindowTitle(tr("Рекорды"));
   setFont(designFont(sansSerif, 10, false));
 
   auto* list = new QTreeWidget(this);
   list->setObjectName(QStringLiteral("lstRecords"));
   list->setGeometry(12, 12, 536, 300);
-  list->setHeaderLabels({QStringLiteral("Место"), QStringLiteral("Время"), QStringLiteral("Пройдено комнат"),
-                         QStringLiteral("Кратчайший путь"), QStringLiteral("Игра"), QStringLiteral("Дата")});
+  list->setHeaderLabels({tr("Место"), tr("Время"), tr("Пройдено комнат"), tr("Кратчайший путь"), tr("Игра"), tr("Дата")});
   list->setRootIsDecorated(false);
   list->setIndentation(0);
   list->setItemsExpandable(false);
@@ -68,7 +67,7 @@ BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimeP
       if (mark && mark->size == s->size && mark->place == place) marked = row;
     }
   }
-  if (sizes.empty()) new QTreeWidgetItem(list, {QStringLiteral("Побед пока нет")});
+  if (sizes.empty()) new QTreeWidgetItem(list, {tr("Побед пока нет")});
   list->expandAll();
   for (int i = 0; i < list->topLevelItemCount(); ++i) list->topLevelItem(i)->setFirstColumnSpanned(true);
   if (marked != nullptr) {

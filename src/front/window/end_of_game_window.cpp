@@ -22,7 +22,7 @@ const QColor background(224, 224, 224);
 EndOfGameWindow::EndOfGameWindow(GameEnd end, Clock& clock, QWidget* parent)
     : QDialog(parent), clock_(clock), text_(endWindowText(end)) {
   setObjectName(QStringLiteral("frmEnd"));
-  setWindowTitle(QStringLiteral("Конец игры"));
+  setWindowTitle(tr("Конец игры"));
   setFont(designFont(sansSerif, 12, true));
   setBackground(this, background);
 

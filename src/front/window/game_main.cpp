@@ -10,37 +10,60 @@
 #include "front/dialogs/design.h"
 #include "front/pictures/embedded_pictures.h"
 #include "front/dialogs/modal_runner.h"
+#include "front/platform/interface_language.h"
 #include "front/platform/qt_platform.h"
 
 #include <QApplication>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdlib>
+#include <optional>
 #include <iostream>
 #include <string_view>
 
 namespace kvarnel {
 namespace {
 
-// The language the game's windows speak; Qt's dialogs and sizes and dates follow it.
-constexpr QLocale::Language interfaceLanguage = QLocale::Russian;
+struct LanguageAsked {
+  bool valid = true;
+  std::optional<InterfaceLanguage> language; // none: the system's
+};
+
+// "--lang ru", "--lang=en": the last one counts.
+LanguageAsked languageAsked(int argc, char** argv) {
+  LanguageAsked asked;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    std::optional<std::string_view> name;
+    if (argument == "--lang") name = i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+    else if (argument.starts_with("--lang=")) name = argument.substr(7);
+    if (!name) continue;
+    asked.language = languageNamed(*name);
+    if (!asked.language) asked.valid = false;
+  }
+  return asked;
+}
 
 } // namespace
 
 int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenShown) {
-  // Answered before Qt starts, so that it needs no display.
+  // Answered before Qt starts, so that they need no display.
   if (argc == 2 && std::string_view(argv[1]) == "--version") {
     std::cout << "kvarnel " << releaseVersion() << '\n';
     return 0;
+  }
+  const LanguageAsked asked = languageAsked(argc, argv);
+  if (!asked.valid) {
+    std::cerr << "kvarnel: --lang takes ru (Russian) or en (English)\n";
+    return 2;
   }
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
   QApplication::setWindowIcon(gameIcon()); // every window of the game carries it
   installFontSubstitutions();
-  QTranslator qtTexts;
-  speakInterfaceLanguage(interfaceLanguage, qtTexts); // without Qt's translations its dialogs speak English
+  // The windows, the game's messages, Qt's own dialogs and the locale of sizes and dates.
+  const InterfaceTexts texts(asked.language.value_or(languageFor(QLocale::system().uiLanguages())));
 
   const GameFolders folders = findGameFolders(runningExecutableFolder(), [](const char* name) { return std::getenv(name); });
   if (folders.options.empty())

@@ -26,7 +26,7 @@
 namespace kvarnel {
 namespace {
 
-const QString caption = QStringLiteral("Кварнель");
+QString caption() { return MainWindow::tr("Кварнель"); }
 
 } // namespace
 
@@ -35,7 +35,7 @@ MainWindow::MainWindow(GameFolders folders, Options options, Services& services,
       session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
       records_(folders_.userData), paper_(services, modals, this, folders_.documents) {
   setObjectName(QStringLiteral("frmForma"));
-  setWindowTitle(caption);
+  setWindowTitle(caption());
   setWindowIcon(gameIcon());
   createControls();
   createTimers();
@@ -200,7 +200,7 @@ void MainWindow::resumeKeptGame() {
   showGame();
 }
 
-void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + helpPageName); }
+void MainWindow::showHelp() { openDocument(services_.documents, services_.messages, folders_.data + playerText(helpPageName)); }
 
 void MainWindow::showAbout() {
   AboutWindow about(this);
@@ -258,8 +258,8 @@ void MainWindow::layOutClientArea() {
 }
 
 void MainWindow::setFileCaption(const std::string& path) {
-  setWindowTitle(path.empty() ? caption
-                              : caption + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
+  setWindowTitle(path.empty() ? caption()
+                              : caption() + QStringLiteral(" - [") + QString::fromStdString(fileNameOf(path)) +
                                     QStringLiteral("]"));
 }
 

@@ -3,7 +3,6 @@
 
 #include "front/dialogs/picture_chooser.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -50,8 +49,8 @@ QKeySequence ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 } // namespace
 
 Menus::Menus(QMenuBar& bar, MenuCommands& commands) {
-  addMenu(bar, "Menu", QStringLiteral("Меню"),
-          {{"MenuNew", QStringLiteral("Новая игра"), {Qt::Key_F4}, false, [](MenuCommands& c, bool) { c.newGame(); }},
+  addMenu(bar, "Menu", tr("Меню"),
+          {{"MenuNew", tr("Новая игра"), {Qt::Key_F4}, false, [](MenuCommands& c, bool) { c.newGame(); }},
            {"MenuSel_0", chooserCaption(PictureKind::Hero), {}, false,
             [](MenuCommands& c, bool) { c.choosePicture(PictureKind::Hero); }},
            {"MenuSel_1", chooserCaption(PictureKind::Wall), {}, false,
@@ -59,41 +58,39 @@ Menus::Menus(QMenuBar& bar, MenuCommands& commands) {
            {"MenuSel_2", chooserCaption(PictureKind::Door), {}, false,
             [](MenuCommands& c, bool) { c.choosePicture(PictureKind::Door); }},
            separator,
-           {"MenuOpen", QStringLiteral("Открыть"), {ctrl(Qt::Key_O)}, false, [](MenuCommands& c, bool) { c.openMaze(); }},
-           {"MenuSave", QStringLiteral("Сохранить"), {ctrl(Qt::Key_S)}, false,
+           {"MenuOpen", tr("Открыть"), {ctrl(Qt::Key_O)}, false, [](MenuCommands& c, bool) { c.openMaze(); }},
+           {"MenuSave", tr("Сохранить"), {ctrl(Qt::Key_S)}, false,
             [](MenuCommands& c, bool) { c.saveMaze(false); }},
-           {"MenuSaveAs", QStringLiteral("Сохранить как..."), {}, false, [](MenuCommands& c, bool) { c.saveMaze(true); }},
+           {"MenuSaveAs", tr("Сохранить как..."), {}, false, [](MenuCommands& c, bool) { c.saveMaze(true); }},
            separator,
-           {"MenuExit", QStringLiteral("Выход"), {}, false, [](MenuCommands& c, bool) { c.quit(); }}},
+           {"MenuExit", tr("Выход"), {}, false, [](MenuCommands& c, bool) { c.quit(); }}},
           commands);
   // P and H are also taken where a Russian layout puts them: З and Р.
-  addMenu(bar, "Game", QStringLiteral("Игра"),
-          {{"GameRestart", QStringLiteral("Начать заново"), {Qt::Key_F5}, false, [](MenuCommands& c, bool) { c.restart(); }},
-           {"GamePause", QStringLiteral("Пауза"), {Qt::Key_P, Qt::Key_Pause, QKeySequence(QStringLiteral("З"))}, true,
+  addMenu(bar, "Game", tr("Игра"),
+          {{"GameRestart", tr("Начать заново"), {Qt::Key_F5}, false, [](MenuCommands& c, bool) { c.restart(); }},
+           {"GamePause", tr("Пауза"), {Qt::Key_P, Qt::Key_Pause, QKeySequence(QStringLiteral("З"))}, true,
             [](MenuCommands& c, bool on) { c.setPaused(on); }},
-           {"GameShowWay", QStringLiteral("Показать выход"), {Qt::Key_H, QKeySequence(QStringLiteral("Р"))}, true,
+           {"GameShowWay", tr("Показать выход"), {Qt::Key_H, QKeySequence(QStringLiteral("Р"))}, true,
             [](MenuCommands& c, bool on) { c.showWay(on); }},
-           {"GameAutoPause", QStringLiteral("Пауза при потере фокуса"), {}, true,
+           {"GameAutoPause", tr("Пауза при потере фокуса"), {}, true,
             [](MenuCommands& c, bool on) { c.setPauseOnFocusLoss(on); }},
            separator,
-           {"GameCode", QStringLiteral("Код лабиринта..."), {ctrl(Qt::Key_K)}, false,
+           {"GameCode", tr("Код лабиринта..."), {ctrl(Qt::Key_K)}, false,
             [](MenuCommands& c, bool) { c.showMazeCode(); }},
-           {"GameFromCode", QStringLiteral("Лабиринт по коду..."), {ctrl(Qt::Key_L)}, false,
+           {"GameFromCode", tr("Лабиринт по коду..."), {ctrl(Qt::Key_L)}, false,
             [](MenuCommands& c, bool) { c.playMazeFromCode(); }},
            separator,
-           {"GamePrint", QCoreApplication::translate("Menus", "Печать..."), {ctrl(Qt::Key_P)}, false,
-            [](MenuCommands& c, bool) { c.printMaze(); }},
-           {"GameExport", QCoreApplication::translate("Menus", "Экспорт..."), {ctrl(Qt::Key_E)}, false,
-            [](MenuCommands& c, bool) { c.exportMaze(); }},
+           {"GamePrint", tr("Печать..."), {ctrl(Qt::Key_P)}, false, [](MenuCommands& c, bool) { c.printMaze(); }},
+           {"GameExport", tr("Экспорт..."), {ctrl(Qt::Key_E)}, false, [](MenuCommands& c, bool) { c.exportMaze(); }},
            separator,
-           {"GameRecords", QStringLiteral("Рекорды"), {ctrl(Qt::Key_H)}, false,
+           {"GameRecords", tr("Рекорды"), {ctrl(Qt::Key_H)}, false,
             [](MenuCommands& c, bool) { c.showBestTimes(); }},
-           {"GameResume", QStringLiteral("Продолжить прошлую игру"), {}, false,
+           {"GameResume", tr("Продолжить прошлую игру"), {}, false,
             [](MenuCommands& c, bool) { c.resumeKeptGame(); }}},
           commands);
-  addMenu(bar, "Help", QStringLiteral("Справка"),
-          {{"HelpCallHelp", QStringLiteral("Вызов справки"), {Qt::Key_F1}, false, [](MenuCommands& c, bool) { c.showHelp(); }},
-           {"HelpAbout", QStringLiteral("О программе"), {}, false, [](MenuCommands& c, bool) { c.showAbout(); }}},
+  addMenu(bar, "Help", tr("Справка"),
+          {{"HelpCallHelp", tr("Вызов справки"), {Qt::Key_F1}, false, [](MenuCommands& c, bool) { c.showHelp(); }},
+           {"HelpAbout", tr("О программе"), {}, false, [](MenuCommands& c, bool) { c.showAbout(); }}},
           commands);
   save_ = item(bar, "MenuSave");
   saveAs_ = item(bar, "MenuSaveAs");

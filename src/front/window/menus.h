@@ -5,6 +5,8 @@
 
 #include "game/core/picture_kinds.h"
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenuBar;
 
@@ -48,6 +50,8 @@ struct MenuState {
 };
 
 class Menus {
+  Q_DECLARE_TR_FUNCTIONS(kvarnel::Menus)
+
 public:
   Menus(QMenuBar& bar, MenuCommands& commands);
   void show(const MenuState& state);

@@ -3,6 +3,8 @@
 // "20x4:45296.17".
 #pragma once
 
+#include "game/core/player_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,10 +22,11 @@ struct MazeCode {
 // The longest TEXT a code may carry.
 inline constexpr std::size_t longestCodeText = 64;
 
-// What the player is told when a code cannot be used.
+// What the player is told when a code cannot be used, in the designed Russian (playerText gives
+// it translated).
 inline constexpr const char* mazeCodeHelp =
-    "Код лабиринта выглядит так: 20x4:45296.17 - число комнат по горизонтали и по вертикали (от 2 "
-    "до 16383, всего не больше 32767 комнат), двоеточие и текст.";
+    KVARNEL_TEXT("Game", "Код лабиринта выглядит так: 20x4:45296.17 - число комнат по горизонтали и по вертикали (от 2 "
+                         "до 16383, всего не больше 32767 комнат), двоеточие и текст.");
 
 // The code of a maze of roomsAcross x roomsDown rooms made from seedText; nothing when the seed text does
 // not begin with a blank (the game never makes such a text) or the code would not read back.

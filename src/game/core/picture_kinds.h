@@ -2,6 +2,8 @@
 // kind must pass.
 #pragma once
 
+#include "game/core/player_text.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -38,15 +40,16 @@ inline bool isPlainFileName(std::string_view name) {
 
 constexpr int smallestPictureSide(PictureKind kind) { return kind == PictureKind::Wall ? 16 : 32; }
 
-inline constexpr const char* notSquareMessage = "Рисунок не квадратный.";
-inline constexpr const char* wrongSizeMessage = "Не подходящий размер рисунка. Прочтите справку.";
-inline constexpr const char* notOpenedMessage = "Рисунок не открыт.";
+// Why a picture is refused, in the designed Russian (playerText gives them translated).
+inline constexpr const char* notSquareMessage = KVARNEL_TEXT("Game", "Рисунок не квадратный.");
+inline constexpr const char* wrongSizeMessage = KVARNEL_TEXT("Game", "Не подходящий размер рисунка. Прочтите справку.");
+inline constexpr const char* notOpenedMessage = KVARNEL_TEXT("Game", "Рисунок не открыт.");
 
 // Why a picture of width x height cannot be the kind's picture, or nothing when it can: the
-// square check comes before the size check.
+// square check comes before the size check. The refusal is in the interface's language.
 inline std::optional<std::string> pictureRefusal(PictureKind kind, int width, int height) {
-  if (width != height) return std::string(notSquareMessage);
-  if (width < smallestPictureSide(kind)) return std::string(wrongSizeMessage);
+  if (width != height) return playerText(notSquareMessage);
+  if (width < smallestPictureSide(kind)) return playerText(wrongSizeMessage);
   return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 // options, records and own pictures, the redirect pages, and where the file dialogs start.
 #pragma once
 
+#include "game/core/player_text.h"
+
 #include <functional>
 #include <string>
 
@@ -10,7 +12,8 @@ namespace kvarnel {
 inline constexpr const char* optionsFileName = "Options.ini";
 // The settings of the play beyond the designed game; Options.ini keeps its designed eight lines.
 inline constexpr const char* extrasFileName = "Extras.ini";
-inline constexpr const char* helpPageName = "Справка.htm";
+//: The help page's file name in the game's folder; the build lays out one page for each language.
+inline constexpr const char* helpPageName = KVARNEL_TEXT("Game", "Справка.htm");
 inline constexpr const char* bestTimesFileName = "records.txt";
 inline constexpr const char* keptGameFileName = "last-game.lbr";
 

@@ -2,6 +2,7 @@
 #include "game/files/maze_file_commands.h"
 
 #include "game/files/maze_file_format.h"
+#include "game/core/player_text.h"
 
 #include <filesystem>
 #include <system_error>
@@ -20,7 +21,7 @@ bool fileExists(const std::string& path) {
 }
 
 std::string replaceQuestion(const std::string& path) {
-  return "Файл \"" + path + "\" уже существует.\r\nЗаменить его?";
+  return playerText(KVARNEL_TEXT("Game", "Файл \"%1\" уже существует.\r\nЗаменить его?"), {path});
 }
 
 } // namespace

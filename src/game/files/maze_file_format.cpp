@@ -4,6 +4,7 @@
 #include "game/core/size_limits.h"
 #include "game/core/atomic_file.h"
 #include "game/core/bounded_read.h"
+#include "game/core/player_text.h"
 
 #include <algorithm>
 #include <array>
@@ -133,16 +134,16 @@ MazeFileResult readMazeFile(const std::string& path, Maze& maze) {
 }
 
 std::string mazeFileMessage(MazeFileResult result, const std::string& path) {
-  std::string_view ending;
+  const char* message = nullptr;
   switch (result) {
-  case MazeFileResult::NotFound: ending = "не найден."; break;
-  case MazeFileResult::CannotOpen: ending = "открыть не возможно."; break;
-  case MazeFileResult::NotMazeFile: ending = "не подходит к программе."; break;
-  case MazeFileResult::WriteProtected: ending = "защищён от записи."; break;
-  case MazeFileResult::CannotSave: ending = "сохранить не возможно."; break;
+  case MazeFileResult::NotFound: message = KVARNEL_TEXT("Game", "Файл \"%1\" не найден."); break;
+  case MazeFileResult::CannotOpen: message = KVARNEL_TEXT("Game", "Файл \"%1\" открыть не возможно."); break;
+  case MazeFileResult::NotMazeFile: message = KVARNEL_TEXT("Game", "Файл \"%1\" не подходит к программе."); break;
+  case MazeFileResult::WriteProtected: message = KVARNEL_TEXT("Game", "Файл \"%1\" защищён от записи."); break;
+  case MazeFileResult::CannotSave: message = KVARNEL_TEXT("Game", "Файл \"%1\" сохранить не возможно."); break;
   case MazeFileResult::Ok: return {};
   }
-  return "Файл \"" + path + "\" " + std::string(ending);
+  return playerText(message, {path});
 }
 
 } // namespace kvarnel

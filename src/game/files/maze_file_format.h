@@ -25,7 +25,7 @@ MazeFileResult writeMazeFile(const Maze& maze, const std::string& path);
 // Reads path into maze; on any result but Ok, maze is unchanged.
 MazeFileResult readMazeFile(const std::string& path, Maze& maze);
 
-// The message that reports a result other than Ok.
+// The message that reports a result other than Ok, in the interface's language.
 std::string mazeFileMessage(MazeFileResult result, const std::string& path);
 
 } // namespace kvarnel

@@ -2,12 +2,13 @@
 #include "game/files/web_links.h"
 
 #include "game/core/atomic_file.h"
+#include "game/core/player_text.h"
 #include "game/files/redirect_page.h"
 
 namespace kvarnel {
 
 std::string pageNotOpenedMessage(const std::string& pathOrAddress) {
-  return "Не удалось открыть страницу:\n" + pathOrAddress;
+  return playerText(KVARNEL_TEXT("Game", "Не удалось открыть страницу:\n%1"), {pathOrAddress});
 }
 
 void openDocument(DocumentOpener& documents, MessageBoxes& messages, const std::string& target) {

@@ -3,6 +3,7 @@
 
 #include "game/core/rounding.h"
 #include "game/core/colours.h"
+#include "game/core/player_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,8 +37,8 @@ std::vector<LetterSpot> pass(std::span<const double> advances, std::span<const s
 } // namespace
 
 EndWindowText endWindowText(GameEnd end) {
-  if (end == GameEnd::TimeUp) return {"ВЫ НЕ УСПЕЛИ!!!", colourRed};
-  return {"СВОБОДА!!!", colourGreen};
+  if (end == GameEnd::TimeUp) return {playerText(KVARNEL_TEXT("Game", "ВЫ НЕ УСПЕЛИ!!!")), colourRed};
+  return {playerText(KVARNEL_TEXT("Game", "СВОБОДА!!!")), colourGreen};
 }
 
 std::vector<std::string> lettersOf(std::string_view text) {

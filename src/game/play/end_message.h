@@ -19,6 +19,7 @@ struct EndWindowText {
 // How a game ended.
 enum class GameEnd { Victory, TimeUp };
 
+// The words in the interface's language.
 EndWindowText endWindowText(GameEnd end);
 
 // The letters of a UTF-8 text, one string per character (letterCount is their number). A byte

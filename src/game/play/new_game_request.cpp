@@ -13,14 +13,14 @@ std::variant<NewGameRequest, std::string> newGameRequestOf(const NewGameEntries&
   if (entries.timed) {
     const std::optional<std::int32_t> m = leadingNumber(entries.minutes);
     const std::optional<std::int32_t> s = leadingNumber(entries.seconds);
-    if (m && s && *m == 0 && *s == 0) return std::string(noTimeMessage);
-    if (!m || !s || *m > 59 || *s > 59) return std::string(longTimeMessage);
+    if (m && s && *m == 0 && *s == 0) return playerText(noTimeMessage);
+    if (!m || !s || *m > 59 || *s > 59) return playerText(longTimeMessage);
     request.limit = TimeLimit{*m, *s};
   }
   const std::optional<std::int32_t> width = leadingNumber(entries.width);
   const std::optional<std::int32_t> height = leadingNumber(entries.height);
   if (!width || !height || !mazeSizeFits(std::max(*width, 2), std::max(*height, 2)))
-    return std::string(tooLargeMessage);
+    return playerText(tooLargeMessage);
   request.roomsAcross = std::max(*width, 2);
   request.roomsDown = std::max(*height, 2);
   return request;

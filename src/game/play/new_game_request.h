@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/core/options.h"
+#include "game/core/player_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -32,13 +33,14 @@ struct NewGameEntries {
   std::string seconds;
 };
 
-inline constexpr const char* noTimeMessage = "Вы не установили время игры";
-inline constexpr const char* longTimeMessage = "Максимальное количество секунд - 59";
+// The refusals of "Старт!", in the designed Russian (playerText gives them translated).
+inline constexpr const char* noTimeMessage = KVARNEL_TEXT("Game", "Вы не установили время игры");
+inline constexpr const char* longTimeMessage = KVARNEL_TEXT("Game", "Максимальное количество секунд - 59");
 inline constexpr const char* tooLargeMessage =
-    "Такой лабиринт не построить. По горизонтали и по вертикали можно задать не больше 16383 "
-    "дорожек, а всего - не больше 32767 комнат (например, 181 x 181).";
+    KVARNEL_TEXT("Game", "Такой лабиринт не построить. По горизонтали и по вертикали можно задать не больше 16383 "
+                         "дорожек, а всего - не больше 32767 комнат (например, 181 x 181).");
 
-// The game the entries ask for, or the message that stops it. Numbers are read from the digits
+// The game the entries ask for, or the message that stops it, in the interface's language. Numbers are read from the digits
 // an entry starts with (none gives 0; a number beyond 32 bits fails its check); sizes below 2
 // count as 2. The time checks come first, then the size.
 std::variant<NewGameRequest, std::string> newGameRequestOf(const NewGameEntries& entries);

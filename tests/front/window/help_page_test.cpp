@@ -1,6 +1,7 @@
-// The help page's keys against the game's: every key the page names is one the menus or the
+// The help pages' keys against the game's: every key a page names is one the menus or the
 // walking keys take, every key they take is in its table of keys, and every item of "Игра" is
-// described, so the page cannot drift from the game.
+// described by its name in the page's language, so neither page can drift from the game.
+#include "front/platform/interface_language.h"
 #include "front/window/walk_key_event.h"
 #include "support/game_fixture.h"
 
@@ -32,16 +33,22 @@ std::multimap<QString, QStringList> rowsOf(const QString& html, const QString& n
   return rows;
 }
 
-QString helpPage() {
-  QFile page(QStringLiteral(KVARNEL_SOURCE_DIR "/assets/help/Справка.htm"));
+// The page of each interface language.
+const std::map<InterfaceLanguage, QString> pageNames{{InterfaceLanguage::Russian, QStringLiteral("Справка.htm")},
+                                                     {InterfaceLanguage::English, QStringLiteral("Help.htm")}};
+
+QString helpPage(InterfaceLanguage language) {
+  QFile page(QStringLiteral(KVARNEL_SOURCE_DIR "/assets/help/") + pageNames.at(language));
   EXPECT_TRUE(page.open(QIODevice::ReadOnly));
   return QString::fromUtf8(page.readAll());
 }
 
-class HelpPage : public testing::GameFixture {};
+class HelpPage : public testing::GameFixture, public ::testing::WithParamInterface<InterfaceLanguage> {};
 
-TEST_F(HelpPage, NamesEveryItemsKeysAsTheMenusTakeThem) {
-  const QString page = helpPage();
+TEST_P(HelpPage, NamesEveryItemsKeysAsTheMenusTakeThem) {
+  const InterfaceTexts texts(GetParam());
+  restart();
+  const QString page = helpPage(GetParam());
   const auto everywhere = rowsOf(page, QStringLiteral("data-item"));
   const auto keyTable = rowsOf(page.section(QStringLiteral("<table class=\"keys\">"), 1).section(QStringLiteral("</table>"), 0, 0),
                                QStringLiteral("data-item"));
@@ -58,18 +65,23 @@ TEST_F(HelpPage, NamesEveryItemsKeysAsTheMenusTakeThem) {
     EXPECT_EQ(documented, taken) << name << " in the table of keys";
     if (item->parent() == control<QMenu>("Game") && !item->objectName().isEmpty()) { // not a separator
       EXPECT_EQ(everywhere.count(item->objectName()) - keyTable.count(item->objectName()), 1u) << name << " described";
+      EXPECT_TRUE(page.contains(QStringLiteral("<tr data-item=\"%1\"><td>%2").arg(item->objectName(), item->text())))
+          << name << " described by its name";
     }
   }
+  // The page F1 opens in this language.
+  menuItem("HelpCallHelp")->trigger();
+  EXPECT_EQ(documents.opened.back(), appFolder + pageNames.at(GetParam()).toStdString());
 }
 
 // Every key that could walk, on either keyboard, walks as the table says or not at all; with
 // Shift as far as the walls allow.
-TEST_F(HelpPage, NamesEveryWalkingKey) {
+TEST_P(HelpPage, NamesEveryWalkingKey) {
   const std::map<QString, WalkKey> directions{{QStringLiteral("up"), {0, -1}}, {QStringLiteral("down"), {0, 1}},
                                               {QStringLiteral("left"), {-1, 0}}, {QStringLiteral("right"), {1, 0}}};
   const std::map<QString, int> arrows{{QStringLiteral("↑"), Qt::Key_Up}, {QStringLiteral("↓"), Qt::Key_Down},
                                       {QStringLiteral("←"), Qt::Key_Left}, {QStringLiteral("→"), Qt::Key_Right}};
-  const auto rows = rowsOf(helpPage(), QStringLiteral("data-walk"));
+  const auto rows = rowsOf(helpPage(GetParam()), QStringLiteral("data-walk"));
   ASSERT_EQ(rows.count(QStringLiteral("run")), 1u);
   EXPECT_EQ(rows.find(QStringLiteral("run"))->second, QStringList{QStringLiteral("Shift")});
   std::map<std::pair<int, bool>, WalkKey> documented; // by the key and whether it is the keypad's
@@ -102,6 +114,9 @@ TEST_F(HelpPage, NamesEveryWalkingKey) {
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, HelpPage, ::testing::Values(InterfaceLanguage::Russian, InterfaceLanguage::English),
+                         [](const auto& instance) { return instance.param == InterfaceLanguage::Russian ? "Russian" : "English"; });
 
 } // namespace
 } // namespace kvarnel
