@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -58,7 +59,9 @@ TEST_F(Paper, ExportWritesThreeKindsThatOpenAndTheWayCountsAsHelp) {
   EXPECT_EQ(fileDialogs.saveRequests.at(1).startFolder, userData) << "then where the last one went";
   EXPECT_EQ(pdfPages(file("m.pdf")), 1);
   EXPECT_TRUE(QSvgRenderer(QString::fromStdString(file("m.svg"))).isValid());
-  EXPECT_EQ(QImage(QString::fromStdString(file("m.png"))).size(), QSize(1754, 1240));
+  // A4 across at 150 dots an inch; Letter where the locale measures in inches.
+  const bool inches = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+  EXPECT_EQ(QImage(QString::fromStdString(file("m.png"))).size(), inches ? QSize(1650, 1275) : QSize(1754, 1240));
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_FALSE(session().helped()) << "paper without the way is nothing";
 
