@@ -26,12 +26,12 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
 
-  // Only render paints, and painting needs a GUI application; generate and read run without
+  // Only render and book paint, and painting needs a GUI application; generate and read run without
   // one, so they need no display at all. Qt sees no arguments of ours, lest it take any.
   int qtArgc = 1;
   std::optional<QGuiApplication> app;
   kvarnel::PictureFolders pictures;
-  if (!args.empty() && args[0] == "render") {
+  if (!args.empty() && (args[0] == "render" || args[0] == "book")) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(onlySeriousMessages);
     app.emplace(qtArgc, argv);

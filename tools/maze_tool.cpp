@@ -1,6 +1,7 @@
-// The commands of kvarnel-maze: generate and read here, render in its own file.
+// The commands of kvarnel-maze: generate and read here, render and book in their own files.
 #include "maze_tool.h"
 
+#include "book_command.h"
 #include "render_command.h"
 #include "tool_output.h"
 
@@ -29,17 +30,30 @@ constexpr const char* usage = R"(Usage:
   kvarnel-maze read FILE [-o OUT]
       Reads FILE as the game does and writes it back as the game would save it.
       Exits 1 with the game's message when the file cannot be read.
-  kvarnel-maze render FILE [-o OUT.png] [--hero NAME] [--wall NAME] [--door NAME]
-      Reads FILE as the game does and draws its playing field as the game shows it: the
-      walls, the door in the bottom-right room and the hero in the room where it stands.
+  kvarnel-maze render FILE [-o OUT] [--style lines|pictures] [--way]
+                    [--hero NAME] [--wall NAME] [--door NAME]
+      Reads FILE as the game does and draws its maze. --style pictures (the default)
+      draws the playing field as the game shows it: the walls, the door in the
+      bottom-right room and the hero in the room where it stands. --style lines draws
+      thin walls as lines on white, the hero's room a dot and the door a square, 16
+      pixels a room. --way adds the way from the hero's room to the door.
       NAME is a picture's file name in the folder "Герои", "Стенки" or "Двери" beside
       this program, or in ../share/kvarnel from it when the game is installed; a player's
       own picture of that name in ~/.local/share/kvarnel comes first there. Without it
       the first file of the folders by name is taken. Pictures must be square, at least
       32 pixels a side for a hero and a door and 16 for a wall.
-      The picture kind written follows OUT's ending (PNG when there is none, and on
-      standard output). A field above 16384 pixels a side or 256 MB (4 bytes a pixel)
-      is refused.
+      The kind of file written follows OUT's ending: .svg, .pdf, or a picture (PNG when
+      there is none, and on standard output). A picture above 16384 pixels a side or
+      256 MB (4 bytes a pixel) is refused.
+  kvarnel-maze book --size WxH --count N [--code-prefix TEXT] [--paper a4|letter]
+                    [-o BOOK.pdf]
+      Makes a PDF of N (1 to 1000) mazes of W x H rooms, one a page with its code
+      under it, then the answer pages with the way to the door. The codes are
+      WxH:TEXT1 to WxH:TEXTN, TEXT being "bk-" unless --code-prefix says otherwise,
+      so the same arguments give the same book and "Лабиринт по коду..." in the game
+      plays any of its mazes. The first 7 bytes of a code's text make its maze, so
+      TEXT and the largest number fit in 7 bytes (TEXT up to 3 bytes for 1000 mazes).
+      Paper is A4 unless --paper letter.
   kvarnel-maze --help
       Shows this text.
   kvarnel-maze --version
@@ -174,6 +188,7 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
   if (args[0] == "generate") return generate(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);
   if (args[0] == "render") return renderMaze(args, out, err, pictures);
+  if (args[0] == "book") return makeMazeBook(args, out, err);
   err << "kvarnel-maze: unknown command '" << args[0] << "' (see --help)\n";
   return 2;
 }

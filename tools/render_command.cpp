@@ -2,11 +2,10 @@
 #include "render_command.h"
 
 #include "game/core/picture_kinds.h"
-#include "game/core/atomic_file.h"
 #include "game/files/maze_file_format.h"
 #include "tool_output.h"
 #include "game/view/field_geometry.h"
-#include "front/field/field_painter.h"
+#include "front/paper/paper_export.h"
 #include "front/pictures/game_pictures.h"
 #include "front/pictures/picture_folders.h"
 
@@ -17,6 +16,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <ostream>
 
@@ -39,6 +39,8 @@ struct RenderArgs {
   std::optional<std::string> file;
   std::optional<std::string> outFile;
   std::array<std::optional<std::string>, 3> names; // by kind
+  std::optional<std::string> style;
+  bool way = false;
 };
 
 QString qtText(std::string_view text) {
@@ -51,7 +53,11 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
   RenderArgs parsed;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
-    std::optional<std::string>* slot = a == "-o" ? &parsed.outFile : nullptr;
+    if (a == "--way" && !parsed.way) {
+      parsed.way = true;
+      continue;
+    }
+    std::optional<std::string>* slot = a == "-o" ? &parsed.outFile : a == "--style" ? &parsed.style : nullptr;
     for (std::size_t k = 0; k < kindOptions.size(); ++k)
       if (a == kindOptions[k].option) slot = &parsed.names[k];
     if (slot != nullptr) {
@@ -71,6 +77,10 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
     err << "kvarnel-maze: render takes FILE (see --help)\n";
     return std::nullopt;
   }
+  if (parsed.style && *parsed.style != "lines" && *parsed.style != "pictures") {
+    err << "kvarnel-maze: --style is lines or pictures, not '" << *parsed.style << "'\n";
+    return std::nullopt;
+  }
   for (std::size_t k = 0; k < kindOptions.size(); ++k) {
     const std::optional<std::string>& name = parsed.names[k];
     // The game takes a picture by its name in the kind's folder, never from elsewhere.
@@ -83,16 +93,17 @@ std::optional<RenderArgs> parseArgs(const std::vector<std::string>& args, std::o
   return parsed;
 }
 
-// The picture format named by the output file's ending; PNG for standard output or no ending.
+// The kind of file named by the output file's ending: "svg", "pdf" or a picture format; PNG for
+// standard output or no ending.
 std::optional<QByteArray> outputFormat(const std::optional<std::string>& outFile, std::ostream& err) {
   QByteArray format = "png";
   if (outFile) {
     const QString suffix = QFileInfo(qtText(*outFile)).suffix().toLower();
     if (!suffix.isEmpty()) format = suffix.toUtf8();
   }
-  if (QImageWriter::supportedImageFormats().contains(format)) return format;
+  if (format == "svg" || format == "pdf" || QImageWriter::supportedImageFormats().contains(format)) return format;
   err << "kvarnel-maze: cannot write ." << format.toStdString()
-      << " pictures; name the output *.png or another picture kind\n";
+      << " files; name the output *.png, *.svg, *.pdf or another picture kind\n";
   return std::nullopt;
 }
 
@@ -126,33 +137,37 @@ std::optional<QPixmap> pictureForRender(const KindOption& kind, const std::optio
   return QPixmap::fromImage(*image);
 }
 
-// The whole field as the window shows it: the field painted, the hero box at the hero's room.
-QImage fieldPicture(const Maze& maze, const FieldGeometry& g, const PixelRect& field,
-                    const GamePictures& pictures) {
-  QImage image(static_cast<int>(field.width), static_cast<int>(field.height), QImage::Format_RGB32);
-  if (image.isNull()) return image;
+// The drawing as a picture of its own size, refused beyond the limits rather than drawn in part.
+std::optional<QImage> drawingPicture(const MazeDrawing& drawing, std::ostream& err, int& code) {
+  const QSizeF size = drawingSize(drawing);
+  const auto width = static_cast<std::int64_t>(std::ceil(size.width()));
+  const auto height = static_cast<std::int64_t>(std::ceil(size.height()));
+  if (width > maxRenderSide || height > maxRenderSide || width * height * 4 > maxRenderBytes) {
+    err << "kvarnel-maze: the field would be " << width << " x " << height
+        << " pixels; render draws at most " << maxRenderSide << " pixels a side and "
+        << (maxRenderBytes >> 20) << " MB (use a smaller wall picture or maze, or *.svg or *.pdf)\n";
+    code = 2;
+    return std::nullopt;
+  }
+  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  if (image.isNull()) {
+    err << "kvarnel-maze: not enough memory for a picture of " << width << " x " << height << " pixels\n";
+    code = 1;
+    return std::nullopt;
+  }
   QPainter painter(&image);
-  paintField(painter, image.rect(), maze, g, pictures[PictureKind::Wall],
-             pictures[PictureKind::Door]);
-  painter.drawPixmap(static_cast<int>(heroRestPosition(maze.heroCol, g)),
-                     static_cast<int>(heroRestPosition(maze.heroRow, g)),
-                     heroBoxPicture(g, pictures[PictureKind::Hero]));
+  paintDrawing(painter, QSizeF(image.size()), drawing);
   return image;
 }
 
-int writePicture(const QByteArray& bytes, const std::optional<std::string>& outFile, std::ostream& out,
-                 std::ostream& err) {
-  const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (!outFile) return writeStandardOutput(view, out, err);
-  switch (writeFileAtomically(*outFile, view)) {
-  case AtomicWriteResult::Ok: return 0;
-  case AtomicWriteResult::AccessDenied:
-    err << mazeFileMessage(MazeFileResult::WriteProtected, *outFile) << '\n';
-    return 1;
-  case AtomicWriteResult::Failed: break;
-  }
-  err << mazeFileMessage(MazeFileResult::CannotSave, *outFile) << '\n';
-  return 1;
+std::optional<QByteArray> encoded(const QImage& image, const QByteArray& format, std::ostream& err) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (writer.write(image)) return bytes;
+  err << "kvarnel-maze: cannot encode the picture: " << writer.errorString().simplified() << '\n';
+  return std::nullopt;
 }
 
 } // namespace
@@ -171,39 +186,29 @@ int renderMaze(const std::vector<std::string>& args, std::ostream& out, std::ost
     return 1;
   }
 
+  const bool lines = parsed->style == "lines";
   GamePictures pictures;
-  for (std::size_t k = 0; k < kindOptions.size(); ++k) {
+  for (std::size_t k = 0; k < kindOptions.size() && !lines; ++k) {
     std::optional<QPixmap> picture =
         pictureForRender(kindOptions[k], parsed->names[k], folders, err);
     if (!picture) return 2;
     pictures[kindOptions[k].kind] = std::move(*picture);
   }
+  const MazeDrawing drawing{&maze, lines ? PaperLook::Lines : PaperLook::Pictures, parsed->way, &pictures, 1.0};
 
-  const FieldGeometry g = fieldGeometryOf(pictures.wallSide());
-  const PixelRect field = fieldRectOf(maze, g);
-  if (field.width > maxRenderSide || field.height > maxRenderSide ||
-      field.width * field.height * 4 > maxRenderBytes) {
-    err << "kvarnel-maze: the field would be " << field.width << " x " << field.height
-        << " pixels; render draws at most " << maxRenderSide << " pixels a side and "
-        << (maxRenderBytes >> 20) << " MB (use a smaller wall picture or maze)\n";
-    return 2;
+  std::optional<QByteArray> bytes;
+  if (*format == "svg") {
+    bytes = drawingSvg(drawing);
+  } else if (*format == "pdf") {
+    bytes = drawingPdf(drawing);
+  } else {
+    int code = 0;
+    const std::optional<QImage> image = drawingPicture(drawing, err, code);
+    if (!image) return code;
+    bytes = encoded(*image, *format, err);
   }
-  const QImage image = fieldPicture(maze, g, field, pictures);
-  if (image.isNull()) {
-    err << "kvarnel-maze: not enough memory for a picture of " << field.width << " x " << field.height
-        << " pixels\n";
-    return 1;
-  }
-
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, *format);
-  if (!writer.write(image)) {
-    err << "kvarnel-maze: cannot encode the picture: " << writer.errorString().simplified() << '\n';
-    return 1;
-  }
-  return writePicture(bytes, parsed->outFile, out, err);
+  if (!bytes) return 1;
+  return writeOutput(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), parsed->outFile, out, err);
 }
 
 } // namespace kvarnel

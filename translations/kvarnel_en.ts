@@ -78,6 +78,35 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>PaperFlow</name>
+    <message>
+        <source>Лабиринт</source>
+        <translation>Maze</translation>
+    </message>
+    <message>
+        <source>Не удалось напечатать лабиринт.</source>
+        <translation>The maze could not be printed.</translation>
+    </message>
+    <message>
+        <source>PDF, SVG или PNG (*.pdf *.svg *.png)</source>
+        <translation>PDF, SVG or PNG (*.pdf *.svg *.png)</translation>
+    </message>
+    <message>
+        <source>Лабиринт сохраняется в файл PDF, SVG или PNG: имя файла должно кончаться на .pdf, .svg или .png.</source>
+        <translation>A maze is saved as a PDF, SVG or PNG file: the file name must end in .pdf, .svg or .png.</translation>
+    </message>
+    <message>
+        <source>Файл &quot;%1&quot; уже существует.
+Заменить его?</source>
+        <translation>The file &quot;%1&quot; already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл &quot;%1&quot;.</source>
+        <translation>The file &quot;%1&quot; could not be saved.</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Кварнель</source>
@@ -280,6 +309,14 @@ Replace it?</translation>
         <source>О программе</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Экспорт...</source>
+        <translation>Export...</translation>
+    </message>
 </context>
 <context>
     <name>kvarnel::NewGameDialog</name>
@@ -322,6 +359,41 @@ Replace it?</translation>
     <message>
         <source>Старт!</source>
         <translation>Start!</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>kvarnel::PaperWindow</name>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Экспорт</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Как нарисовать лабиринт:</source>
+        <translation>How to draw the maze:</translation>
+    </message>
+    <message>
+        <source>Линии</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Рисунки</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Нарисовать путь к двери</source>
+        <translation>Draw the way to the door</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Отмена</source>

@@ -61,7 +61,8 @@ std::optional<std::string> QtFileDialogs::ask(bool save, const FileDialogRequest
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilter(QCoreApplication::translate("Platform", "Лабиринт (*.lbr)"));
+  dialog.setNameFilter(request.filter.empty() ? QCoreApplication::translate("Platform", "Лабиринт (*.lbr)")
+                                              : QString::fromStdString(request.filter));
   dialog.setDirectory(QString::fromStdString(request.startFolder));
   if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -22,7 +22,7 @@ private:
   QWidget* owner_;
 };
 
-// File dialogs offering "Лабиринт (*.lbr)". They neither ask before replacing a file nor insist
+// File dialogs offering "Лабиринт (*.lbr)", or the request's own filter. They neither ask before replacing a file nor insist
 // that it exists: the game's own flow does both.
 class QtFileDialogs : public FileDialogs {
 public:

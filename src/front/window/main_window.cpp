@@ -14,6 +14,7 @@
 #include "front/pictures/embedded_pictures.h"
 #include "front/window/best_times_window.h"
 #include "front/window/end_of_game_window.h"
+#include "front/window/game_timers.h"
 #include "front/window/walk_key_event.h"
 
 #include <QCloseEvent>
@@ -27,27 +28,12 @@ namespace {
 
 QString caption() { return MainWindow::tr("Кварнель"); }
 
-QTimer* timer(QObject* parent, const char* name, int interval, bool once) {
-  auto* t = new QTimer(parent);
-  t->setObjectName(QString::fromLatin1(name));
-  t->setInterval(interval);
-  t->setSingleShot(once);
-  return t;
-}
-
-// A timer runs exactly while the game wants it, waiting `interval`; the game's intervals change
-// only at its ticks and pauses.
-void run(QTimer& timer, bool runs, int interval) {
-  if (!runs) timer.stop();
-  else if (!timer.isActive() || timer.interval() != interval) timer.start(interval);
-}
-
 } // namespace
 
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
     : folders_(std::move(folders)), extras_(readExtraSettings(folders_)), services_(services), modals_(modals),
       session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
-      records_(folders_.userData) {
+      records_(folders_.userData), paper_(services, modals, this, folders_.documents) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption());
   setWindowIcon(gameIcon());
@@ -90,9 +76,9 @@ void MainWindow::createControls() {
 }
 
 void MainWindow::createTimers() {
-  stepTimer_ = timer(this, "tmrStep", 50, false);
-  clockTimer_ = timer(this, "tmrTimer", millisecondsPerSecond, true);
-  victoryDelay_ = timer(this, "tmrPobeda", 1000, true);
+  stepTimer_ = gameTimer(this, "tmrStep", 50, false);
+  clockTimer_ = gameTimer(this, "tmrTimer", millisecondsPerSecond, true);
+  victoryDelay_ = gameTimer(this, "tmrPobeda", 1000, true);
   connect(stepTimer_, &QTimer::timeout, this, [this] { take(session_.stepTick(viewport_->scrollBars())); });
   connect(clockTimer_, &QTimer::timeout, this, [this] { take(session_.clockTick(clockTimer_->interval())); });
   connect(victoryDelay_, &QTimer::timeout, this, [this] { take(session_.victoryTick()); });
@@ -162,11 +148,24 @@ void MainWindow::setPauseOnFocusLoss(bool on) {
 
 // The windows of play beyond the designed game hold a running timed game while they are open,
 // as a pause would; the designed windows keep the designed clock.
-void MainWindow::runPausingTheClock(QDialog& window) {
+void MainWindow::runPausingTheClock(const std::function<void()>& run) {
   const bool pausing = session_.clockRuns();
   if (pausing) setPaused(true);
-  modals_.run(window);
+  run();
   if (pausing) setPaused(false);
+}
+
+void MainWindow::runPausingTheClock(QDialog& window) {
+  runPausingTheClock([&] { modals_.run(window); });
+}
+
+// Paper with the way on it counts as showing the way.
+void MainWindow::putOnPaper(bool (PaperFlow::*flow)(const PaperSubject&)) {
+  const PaperSubject subject{&session_.maze(), paperCaption(session_.mazeCode(), files().mazeFilePath), &pictures()};
+  bool withWay = false;
+  runPausingTheClock([&] { withWay = (paper_.*flow)(subject); });
+  if (withWay) session_.wayOnPaper();
+  showGame();
 }
 
 void MainWindow::showMazeCode() {
@@ -182,6 +181,10 @@ void MainWindow::playMazeFromCode() {
   const std::optional<MazeCode> code = dialog.code();
   if (code && choices_.completePictures()) startNewMaze({code->roomsAcross, code->roomsDown, std::nullopt}, code->seedText);
 }
+
+void MainWindow::printMaze() { putOnPaper(&PaperFlow::print); }
+
+void MainWindow::exportMaze() { putOnPaper(&PaperFlow::exportFile); }
 
 void MainWindow::showBestTimes() {
   BestTimesWindow window(records_.bestTimes(), std::nullopt, this);
@@ -221,10 +224,10 @@ void MainWindow::showGame() {
   timeBar_->showTime(session_.timedGame(), session_.phase() == Phase::TimeUp, session_.view().viewWidth);
   menus_->show({session_.savingAllowed(), session_.mazeShown(), session_.pauseAllowed(), session_.paused(),
                 session_.wayAllowed(), session_.wayShown(), extras_.pauseOnFocusLoss, session_.mazeCode().has_value(),
-                records_.hasKeptGame()});
-  run(*stepTimer_, session_.stepTimerRuns(), stepTimer_->interval());
-  run(*clockTimer_, session_.clockRuns(), session_.clockInterval());
-  run(*victoryDelay_, session_.victoryDelayRuns(), victoryDelay_->interval());
+                records_.hasKeptGame(), session_.mazeShown()});
+  runTimer(*stepTimer_, session_.stepTimerRuns(), stepTimer_->interval());
+  runTimer(*clockTimer_, session_.clockRuns(), session_.clockInterval());
+  runTimer(*victoryDelay_, session_.victoryDelayRuns(), victoryDelay_->interval());
 }
 
 // What a tick leaves beyond the game's state: the view following the hero, the end window, and

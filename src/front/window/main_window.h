@@ -10,10 +10,12 @@
 #include "game/play/game_session.h"
 #include "game/play/player_records.h"
 #include "front/window/menus.h"
+#include "front/window/paper_flow.h"
 #include "front/window/player_choices.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,12 +72,17 @@ private:
   void setPauseOnFocusLoss(bool on) override;
   void showMazeCode() override;
   void playMazeFromCode() override;
+  void printMaze() override;
+  void exportMaze() override;
   void showBestTimes() override;
   void resumeKeptGame() override;
   void showHelp() override;
   void showAbout() override;
 
+  // A timed game waits while run shows the windows of "Игра".
+  void runPausingTheClock(const std::function<void()>& run);
   void runPausingTheClock(QDialog& window);
+  void putOnPaper(bool (PaperFlow::*flow)(const PaperSubject&));
   void showGame();
   void take(const SessionEvents& events);
   void layOutClientArea();
@@ -88,6 +95,7 @@ private:
   GameSession session_;
   PlayerChoices choices_;
   PlayerRecords records_;
+  PaperFlow paper_;
   std::uint64_t laidOut_ = 0; // the session's drawing the timers and the client area were set for
   bool closed_ = false;
 

@@ -80,6 +80,9 @@ Menus::Menus(QMenuBar& bar, MenuCommands& commands) {
            {"GameFromCode", tr("Лабиринт по коду..."), {ctrl(Qt::Key_L)}, false,
             [](MenuCommands& c, bool) { c.playMazeFromCode(); }},
            separator,
+           {"GamePrint", tr("Печать..."), {ctrl(Qt::Key_P)}, false, [](MenuCommands& c, bool) { c.printMaze(); }},
+           {"GameExport", tr("Экспорт..."), {ctrl(Qt::Key_E)}, false, [](MenuCommands& c, bool) { c.exportMaze(); }},
+           separator,
            {"GameRecords", tr("Рекорды"), {ctrl(Qt::Key_H)}, false,
             [](MenuCommands& c, bool) { c.showBestTimes(); }},
            {"GameResume", tr("Продолжить прошлую игру"), {}, false,
@@ -97,6 +100,8 @@ Menus::Menus(QMenuBar& bar, MenuCommands& commands) {
   pauseOnFocusLoss_ = item(bar, "GameAutoPause");
   code_ = item(bar, "GameCode");
   resume_ = item(bar, "GameResume");
+  print_ = item(bar, "GamePrint");
+  export_ = item(bar, "GameExport");
 }
 
 void Menus::show(const MenuState& state) {
@@ -110,6 +115,8 @@ void Menus::show(const MenuState& state) {
   pauseOnFocusLoss_->setChecked(state.pauseOnFocusLoss);
   code_->setEnabled(state.codeAllowed);
   resume_->setEnabled(state.keptGame);
+  print_->setEnabled(state.paperAllowed);
+  export_->setEnabled(state.paperAllowed);
 }
 
 } // namespace kvarnel

@@ -27,6 +27,8 @@ public:
   virtual void setPauseOnFocusLoss(bool on) = 0;
   virtual void showMazeCode() = 0;
   virtual void playMazeFromCode() = 0;
+  virtual void printMaze() = 0;
+  virtual void exportMaze() = 0;
   virtual void showBestTimes() = 0;
   virtual void resumeKeptGame() = 0;
   virtual void showHelp() = 0;
@@ -44,6 +46,7 @@ struct MenuState {
   bool pauseOnFocusLoss = false;
   bool codeAllowed = false;
   bool keptGame = false;
+  bool paperAllowed = false;
 };
 
 class Menus {
@@ -62,6 +65,8 @@ private:
   QAction* pauseOnFocusLoss_ = nullptr;
   QAction* code_ = nullptr;
   QAction* resume_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* export_ = nullptr;
 };
 
 } // namespace kvarnel

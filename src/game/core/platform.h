@@ -26,6 +26,7 @@ public:
 struct FileDialogRequest {
   std::string startFolder;
   std::string proposedName; // file name offered in the name field, may be empty
+  std::string filter;       // the kinds of file offered, as "Name (*.a *.b)"; empty: maze files
 };
 
 // The open and save file dialogs; nothing when the player cancels.

@@ -70,18 +70,24 @@ std::string appFolderOf(const std::string& folder) {
 
 GameFolders programFolders(const std::string& programFolder) {
   const std::string folder = appFolderOf(programFolder);
-  return {folder, folder, folder, folder, folder, false};
+  return {folder, folder, folder, folder, folder, false, folder};
 }
 
 GameFolders chooseGameFolders(const ProgramFolder& program, const PlayerFolders& player) {
-  if (program.holdsPictures && program.writable) return programFolders(program.path);
+  // A copy that keeps its files at home still exports to the player's documents.
+  if (program.holdsPictures && program.writable) {
+    GameFolders folders = programFolders(program.path);
+    if (!player.documents.empty()) folders.documents = folderOrNone(player.documents);
+    return folders;
+  }
   const std::string data = appFolderOf(program.holdsPictures ? program.path : installedDataFolder(program.path));
   return {data,
           folderOrNone(player.config),
           folderOrNone(player.cache),
           folderOrNone(player.appData),
           folderOrNone(player.documents),
-          true};
+          true,
+          folderOrNone(player.documents)};
 }
 
 PlayerFolders playerFoldersOf(const Environment& environment) {

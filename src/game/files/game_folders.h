@@ -28,6 +28,7 @@ struct GameFolders {
   std::string userData; // the player's own: his picture folders, the best times, the kept game
   std::string mazes;    // where the open and save dialogs start
   bool playersOwn = false; // options and records lie in the player's own folders, not the game's
+  std::string documents = {}; // where exported mazes go first: the player's documents folder
 };
 
 // Everything in the program folder, as a copy of the game that may write there has it.

@@ -48,7 +48,7 @@ std::string withMazeExtension(const std::string& path) {
 }
 
 std::string askForMazePath(bool save, const std::string& proposedName, MazeFiles& files, FileDialogs& dialogs) {
-  const FileDialogRequest request{files.dialogFolder, proposedName};
+  const FileDialogRequest request{files.dialogFolder, proposedName, {}};
   const std::optional<std::string> chosen = save ? dialogs.askSave(request) : dialogs.askOpen(request);
   if (!chosen || chosen->empty()) return {};
   files.dialogFolder = folderOf(*chosen);

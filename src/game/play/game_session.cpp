@@ -137,6 +137,10 @@ void GameSession::showWay(bool shown) {
   findWay();
 }
 
+void GameSession::wayOnPaper() {
+  if (mazeShown()) helped_ = true;
+}
+
 bool GameSession::stepTimerRuns() const {
   return !paused_ && (phase_ == Phase::Walking || phase_ == Phase::TimeUp) && walk_.stepsLeft > 0;
 }

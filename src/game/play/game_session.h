@@ -88,6 +88,9 @@ public:
   // Draws the way from the hero's room to the door, following him; a game that showed it is
   // helped and enters no best time.
   void showWay(bool shown);
+  // The maze went on paper with the way drawn (printed or exported): the game is helped as if
+  // the way had been shown. Without the way paper changes nothing.
+  void wayOnPaper();
 
   // One tick of the step timer: the hero's box moves half a room; bars are the view's scroll
   // bars as they stand.

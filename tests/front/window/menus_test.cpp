@@ -56,6 +56,8 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
       {"GameAutoPause", "Пауза при потере фокуса", {}},
       {"GameCode", "Код лабиринта...", {QKeySequence(Qt::CTRL | Qt::Key_K)}},
       {"GameFromCode", "Лабиринт по коду...", {QKeySequence(Qt::CTRL | Qt::Key_L)}},
+      {"GamePrint", "Печать...", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+      {"GameExport", "Экспорт...", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
       {"GameRecords", "Рекорды", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
       {"GameResume", "Продолжить прошлую игру", {}}};
   for (const auto& [name, text, keys] : items) {
@@ -67,13 +69,13 @@ TEST_F(GameMenuTest, TheThirdMenuSitsBetweenTheTwoAndFollowsTheGame) {
     for (const auto& item : items) flags += menuItem(std::get<0>(item))->isEnabled() ? "1" : "0";
     return flags;
   };
-  EXPECT_EQ(on(), "00010110");
+  EXPECT_EQ(on(), "0001010010");
   newMaze(4, 4);
-  EXPECT_EQ(on(), "10111110");
+  EXPECT_EQ(on(), "1011111110");
   window->startNewMaze({4, 4, TimeLimit{1, 0}});
-  EXPECT_EQ(on(), "11111110");
+  EXPECT_EQ(on(), "1111111110");
   window->playOpenedMaze(corridor, "");
-  EXPECT_EQ(on(), "10110110") << "an opened maze has no code";
+  EXPECT_EQ(on(), "1011011110") << "an opened maze has no code";
 }
 
 TEST_F(GameMenuTest, KeysWalkTheWayIsDrawnAndTheWheelScrolls) {
@@ -170,8 +172,8 @@ TEST_F(GameMenuTest, TheExtrasWindowsHoldATimedGameAndTheDesignedOnesDoNot) {
     tick("tmrTimer"); // a second while the window is open
     if (auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OK"))) ok->click();
   };
-  for (const char* item : {"GameCode", "GameFromCode", "GameRecords"}) trigger(item);
-  EXPECT_EQ(pausedWhileOpen, std::vector<bool>(3, true));
+  for (const char* item : {"GameCode", "GameFromCode", "GameRecords", "GamePrint", "GameExport"}) trigger(item);
+  EXPECT_EQ(pausedWhileOpen, std::vector<bool>(5, true));
   EXPECT_EQ(session().timedGame().secondsLeft, 30) << "no second counted";
   EXPECT_FALSE(session().paused());
   EXPECT_TRUE(control<QTimer>("tmrTimer")->isActive());

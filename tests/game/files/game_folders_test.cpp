@@ -65,6 +65,8 @@ TEST(GameFolders, CopiesKeepEverythingBesideThemselvesInstalledGamesWriteOnlyThe
     EXPECT_EQ(f.pages, row.expected.pages);
     EXPECT_EQ(f.userData, row.expected.userData);
     EXPECT_EQ(f.mazes, row.expected.mazes);
+    // Exports go to the player's documents, even from a copy that keeps its files at home.
+    EXPECT_EQ(f.documents, row.player.documents.empty() ? "" : row.player.documents + "/");
   }
 }
 

@@ -160,11 +160,12 @@ TEST(GameSession, RestartAndTheWayInATimedGame) {
 // rooms walked and the shortest way's length; helped games and mazes from files report none.
 TEST(GameSession, AVictoryReportsItsPlayTimeUnlessHelpedOrFromAFile) {
   testing::FakeClock clock;
-  auto win = [&](std::optional<TimeLimit> limit, bool helped) {
+  auto win = [&](std::optional<TimeLimit> limit, bool helped, bool wayOnPaper = false) {
     clock.steady = 100.0;
     GameSession session = nextToTheExit(limit, &clock);
     session.showWay(helped);
     session.showWay(false);
+    if (wayOnPaper) session.wayOnPaper();
     for (double pausedAt : {110.0, 200.0}) { // two pauses of a minute each
       clock.steady = pausedAt;
       session.setPaused(true);
@@ -185,6 +186,7 @@ TEST(GameSession, AVictoryReportsItsPlayTimeUnlessHelpedOrFromAFile) {
   EXPECT_EQ(timed->time, (BestTime{90250, 2, 2, true, clock.date})) << "both minutes paused left out";
   EXPECT_EQ(win(std::nullopt, false)->time.milliseconds, 210250) << "an untimed game does not pause";
   EXPECT_FALSE(win(std::nullopt, true)) << "helped";
+  EXPECT_FALSE(win(TimeLimit{5, 0}, false, true)) << "the way printed or exported";
 
   GameSession session(clock);
   session.openMaze(withHeroAt(sampleMaze(), 3, 1), testing::standardGeometry());
