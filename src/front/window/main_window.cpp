@@ -238,7 +238,7 @@ void MainWindow::take(const SessionEvents& events) {
   }
   if (events.victory) {
     if (const std::optional<EnteredBestTime> entered = records_.enterBestTime(*events.victory)) {
-      BestTimesWindow window(entered->table, entered->place, this);
+      BestTimesWindow window(entered->table, entered->place, this, entered->setAside);
       modals_.run(window);
     }
   }

@@ -7,10 +7,35 @@
 #include "game/files/maze_file_format.h"
 #include "game/play/game_session.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 namespace kvarnel {
+namespace {
+
+// Moves a flawed file aside to "NAME.bad-YYYYMMDD-HHMMSS" (a number added should that be
+// taken); the name it now has, or nothing when it could not be moved.
+std::optional<std::string> moveAside(const std::string& path) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char stamp[32] = "00000000-000000";
+  if (::localtime_r(&now, &local) != nullptr) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+  const std::string stem = path + ".bad-" + stamp;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string aside = attempt == 0 ? stem : stem + "-" + std::to_string(attempt);
+    struct stat taken {};
+    if (::lstat(aside.c_str(), &taken) == 0) continue;
+    if (std::rename(path.c_str(), aside.c_str()) != 0) return std::nullopt;
+    return aside;
+  }
+  return std::nullopt;
+}
+
+} // namespace
 
 PlayerRecords::PlayerRecords(std::string dataFolder) : folder_(std::move(dataFolder)) {
   std::error_code error;
@@ -19,15 +44,24 @@ PlayerRecords::PlayerRecords(std::string dataFolder) : folder_(std::move(dataFol
 
 std::string PlayerRecords::file(const char* name) const { return folder_.empty() ? std::string() : folder_ + name; }
 
-BestTimes PlayerRecords::bestTimes() const { return folder_.empty() ? BestTimes{} : readBestTimes(file(bestTimesFileName)); }
+BestTimes PlayerRecords::bestTimes() const {
+  return folder_.empty() ? BestTimes{} : readBestTimes(file(bestTimesFileName)).table;
+}
 
 std::optional<EnteredBestTime> PlayerRecords::enterBestTime(const GameResult& result) {
   if (folder_.empty()) return std::nullopt;
-  BestTimes table = bestTimes();
-  const std::optional<BestTimePlace> place = kvarnel::enterBestTime(table, result);
+  const std::string path = file(bestTimesFileName);
+  ReadBestTimes read = readBestTimes(path);
+  const std::optional<BestTimePlace> place = kvarnel::enterBestTime(read.table, result);
   if (!place) return std::nullopt;
-  writeBestTimes(file(bestTimesFileName), table);
-  return EnteredBestTime{std::move(table), *place};
+  EnteredBestTime entered{std::move(read.table), *place, {}};
+  if (read.flawed) {
+    std::optional<std::string> aside = moveAside(path);
+    if (!aside) return entered; // kept as it is, unwritten
+    entered.setAside = fileNameOf(*aside);
+  }
+  writeBestTimes(path, entered.table);
+  return entered;
 }
 
 void PlayerRecords::keepGame(const GameSession& session) {

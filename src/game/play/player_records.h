@@ -17,6 +17,9 @@ class GameSession;
 struct EnteredBestTime {
   BestTimes table;
   BestTimePlace place;
+  // The name a flawed best-times file was moved aside to before the new table was written,
+  // for the player to be told; empty when there was none.
+  std::string setAside;
 };
 
 class PlayerRecords {
@@ -27,7 +30,8 @@ public:
 
   BestTimes bestTimes() const;
   // Enters a victory among the best times of its size and writes them, silently on failure (the
-  // table is shown all the same); nothing when it is not fast enough.
+  // table is shown all the same); nothing when it is not fast enough. A file that held more than
+  // its good rows is first moved aside beside it, and is never written over.
   std::optional<EnteredBestTime> enterBestTime(const GameResult& result);
 
   bool hasKeptGame() const { return keptGame_; }
