@@ -76,8 +76,9 @@ int emit(const Maze& maze, const std::optional<std::string>& outFile, std::ostre
   return 1;
 }
 
-int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             Clock& clock) {
+} // namespace
+
+int generateMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Clock& clock) {
   std::vector<std::string> sizes;
   std::optional<std::string> seedText, seconds, outFile;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -128,6 +129,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   return emit(*maze, outFile, out, err);
 }
 
+namespace {
+
 int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> file, outFile;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -171,7 +174,7 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
       return 0;
     }
   }
-  if (args[0] == "generate") return generate(args, out, err, clock);
+  if (args[0] == "generate") return generateMaze(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);
   if (args[0] == "render") return renderMaze(args, out, err, pictures);
   err << "kvarnel-maze: unknown command '" << args[0] << "' (see --help)\n";
