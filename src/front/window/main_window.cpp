@@ -47,7 +47,7 @@ void run(QTimer& timer, bool runs, int interval) {
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
     : folders_(std::move(folders)), extras_(readExtraSettings(folders_)), services_(services), modals_(modals),
       session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
-      records_(folders_.userData) {
+      records_(folders_.userData, folders_.playersOwn) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption);
   setWindowIcon(gameIcon());

@@ -149,8 +149,8 @@ ReadBestTimes readBestTimes(const std::string& path) {
   return parseBestTimes(read.bytes);
 }
 
-bool writeBestTimes(const std::string& path, const BestTimes& table) {
-  return writeFileAtomically(path, composeBestTimes(table), TargetKind::OwnFile) == AtomicWriteResult::Ok;
+bool writeBestTimes(const std::string& path, const BestTimes& table, TargetKind kind) {
+  return writeFileAtomically(path, composeBestTimes(table), kind) == AtomicWriteResult::Ok;
 }
 
 std::string minutesAndSeconds(std::int64_t milliseconds) {

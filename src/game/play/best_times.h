@@ -2,6 +2,7 @@
 // player's data folder.
 #pragma once
 
+#include "game/core/atomic_file.h"
 #include "game/core/clock.h"
 #include "game/core/maze.h"
 
@@ -72,7 +73,7 @@ ReadBestTimes parseBestTimes(std::string_view text);
 // A missing file is an empty table; one that cannot be read, or is longer than any table, is
 // flawed. The write replaces the file only when it is complete and reports whether it was.
 ReadBestTimes readBestTimes(const std::string& path);
-bool writeBestTimes(const std::string& path, const BestTimes& table);
+bool writeBestTimes(const std::string& path, const BestTimes& table, TargetKind kind = TargetKind::OwnFile);
 
 // "m:ss", minutes not bounded, seconds cut to whole ones.
 std::string minutesAndSeconds(std::int64_t milliseconds);

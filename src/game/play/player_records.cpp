@@ -37,7 +37,8 @@ std::optional<std::string> moveAside(const std::string& path) {
 
 } // namespace
 
-PlayerRecords::PlayerRecords(std::string dataFolder) : folder_(std::move(dataFolder)) {
+PlayerRecords::PlayerRecords(std::string dataFolder, bool playersOwn)
+    : folder_(std::move(dataFolder)), kind_(playersOwn ? TargetKind::PlayersOwnFile : TargetKind::OwnFile) {
   std::error_code error;
   keptGame_ = !folder_.empty() && std::filesystem::is_regular_file(file(keptGameFileName), error);
 }
@@ -60,14 +61,14 @@ std::optional<EnteredBestTime> PlayerRecords::enterBestTime(const GameResult& re
     if (!aside) return entered; // kept as it is, unwritten
     entered.setAside = fileNameOf(*aside);
   }
-  writeBestTimes(path, entered.table);
+  writeBestTimes(path, entered.table, kind_);
   return entered;
 }
 
 void PlayerRecords::keepGame(const GameSession& session) {
   if (folder_.empty() || !session.keptAtExit()) return;
   // Leaving the game must not stop at a message.
-  if (writeFileAtomically(file(keptGameFileName), composeMazeFile(session.maze()), TargetKind::OwnFile) ==
+  if (writeFileAtomically(file(keptGameFileName), composeMazeFile(session.maze()), kind_) ==
       AtomicWriteResult::Ok)
     keptGame_ = true;
 }
