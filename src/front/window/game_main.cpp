@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
@@ -34,6 +35,9 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
     std::cout << "kvarnel " << releaseVersion() << '\n';
     return 0;
   }
+  // A file grown beyond the size limit (ulimit -f) fails its write with EFBIG, reported as any
+  // failed write, instead of ending the game before Options.ini is written.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kvarnel.Kvarnel"));
   QCoreApplication::setApplicationName(QStringLiteral("kvarnel"));
