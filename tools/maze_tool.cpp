@@ -36,7 +36,7 @@ constexpr const char* usage = R"(Usage:
       this program, or in ../share/kvarnel from it when the game is installed; a player's
       own picture of that name in ~/.local/share/kvarnel comes first there. Without it
       the first file of the folders by name is taken. Pictures must be square, at least
-      32 pixels a side for a hero and a door and 16 for a wall.
+      32 pixels a side for a hero and a door and 16 for a wall, and at most 2048.
       The picture kind written follows OUT's ending (PNG when there is none, and on
       standard output). A field above 16384 pixels a side or 256 MB (4 bytes a pixel)
       is refused.
