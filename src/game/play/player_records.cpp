@@ -17,9 +17,12 @@
 namespace kvarnel {
 namespace {
 
-// Moves a flawed file aside to "NAME.bad-YYYYMMDD-HHMMSS" (a number added should that be
+// Moves a flawed regular file aside to "NAME.bad-YYYYMMDD-HHMMSS" (a number added should that be
 // taken); the name it now has, or nothing when it could not be moved.
 std::optional<std::string> moveAside(const std::string& path) {
+  // A folder, a pipe or a device of that name is no table to keep; nor is it written over.
+  struct stat file {};
+  if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return std::nullopt;
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   char stamp[32] = "00000000-000000";
