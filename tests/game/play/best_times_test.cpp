@@ -66,13 +66,11 @@ TEST(BestTimes, TheFileReadsBackAndEveryGoodRowOfAFlawedOneIsKept) {
     ASSERT_EQ(read.table.sizes.size(), 1u) << bad.substr(0, 60);
     EXPECT_EQ(read.table.sizes[0].times.size(), bad == eleven ? 10u : 1u) << bad.substr(0, 60);
   }
-  EXPECT_TRUE(parseBestTimes(std::string(200000, 'x')).flawed);
   EXPECT_FALSE(parseBestTimes("").flawed);
 
   QTemporaryDir dir;
   const std::string path = dir.path().toStdString() + "/" + bestTimesFileName;
-  EXPECT_TRUE(readBestTimes(path).table.sizes.empty()) << "missing";
-  EXPECT_FALSE(readBestTimes(path).flawed) << "missing";
+  EXPECT_TRUE(readBestTimes(path).table.sizes.empty() && !readBestTimes(path).flawed) << "missing";
   ASSERT_TRUE(writeBestTimes(path, table));
   EXPECT_EQ(testing::readBytes(path), text);
   EXPECT_FALSE(writeBestTimes(dir.path().toStdString() + "/none/" + bestTimesFileName, table));
