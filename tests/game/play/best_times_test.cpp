@@ -45,15 +45,9 @@ TEST(BestTimes, TheFileReadsBackAndEveryGoodRowOfAFlawedOneIsKept) {
   EXPECT_EQ(minutesAndSeconds(3599999), "59:59");
   EXPECT_EQ(dateText({2025, 3, 4}), "04.03.2025");
 
-  // Windows line ends and a last row without its end are still the whole table.
+  // Windows line ends and a last row without its end are readable (the window's test plays them);
+  // anything else is a flaw, yet the good row beside it is kept.
   const std::string head = "kvarnel best times 1\n", row = "4 4 12000 10 8 0 2025-03-14\n";
-  for (const std::string& whole : {std::string("kvarnel best times 1\r\n4 4 12000 10 8 0 2025-03-14\r\n"), head + row.substr(0, 27)}) {
-    const ReadBestTimes read = parseBestTimes(whole);
-    EXPECT_FALSE(read.flawed) << whole;
-    ASSERT_EQ(read.table.sizes.size(), 1u) << whole;
-    EXPECT_EQ(read.table.sizes[0].times.size(), 1u) << whole;
-  }
-  // Anything else is a flaw, yet the good row beside it is kept.
   std::string eleven = head;
   for (int i = 0; i < 11; ++i) eleven += row;
   for (const std::string& bad : std::vector<std::string>{
