@@ -92,27 +92,36 @@ std::string temporaryStem(const fs::path& target) {
   return stem;
 }
 
-// The process id in "PID-N.tmp", nothing when the rest of a name is not of that form.
-std::optional<long> temporaryOwner(std::string_view rest) {
+// The process id in a temporary's name ".NAME.PID-N.tmp"; nothing for any other name.
+std::optional<long> temporaryOwner(std::string_view name) {
+  if (!name.starts_with('.') || !name.ends_with(".tmp")) return std::nullopt;
+  name.remove_suffix(4);
+  const auto digitsAtEnd = [&name] {
+    std::size_t n = 0;
+    while (n < name.size() && name[name.size() - 1 - n] >= '0' && name[name.size() - 1 - n] <= '9') ++n;
+    return n;
+  };
+  const std::size_t attempt = digitsAtEnd();
+  if (attempt == 0 || attempt == name.size() || name[name.size() - attempt - 1] != '-') return std::nullopt;
+  name.remove_suffix(attempt + 1);
+  const std::size_t digits = digitsAtEnd();
+  if (digits == 0 || digits > 18 || digits + 2 >= name.size() || name[name.size() - digits - 1] != '.')
+    return std::nullopt;
   long pid = 0;
-  const auto [dash, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-  if (error != std::errc{} || pid <= 0 || dash == rest.data() + rest.size() || *dash != '-') return std::nullopt;
-  rest.remove_prefix(static_cast<std::size_t>(dash - rest.data()) + 1);
-  if (!rest.ends_with(".tmp") || rest.size() == 4) return std::nullopt;
-  rest.remove_suffix(4);
-  for (const char c : rest)
-    if (c < '0' || c > '9') return std::nullopt;
-  return pid;
+  std::from_chars(name.data() + name.size() - digits, name.data() + name.size(), pid);
+  return pid > 0 ? std::optional<long>(pid) : std::nullopt;
 }
 
-// A kill or a crash during a write leaves its temporary behind: the next write of the same file
-// removes the regular files of this user named as its temporaries whose process no longer runs.
-void removeStaleTemporaries(FileCalls& calls, const fs::path& folder, const std::string& stem) {
+// A kill or a crash during a write leaves its temporary behind: the next write removes the
+// regular files of this user named as temporaries whose process no longer runs. In the game's
+// own folders every such name is the game's; in a folder the player chose, only those of the
+// file written are surely the game's.
+void removeStaleTemporaries(FileCalls& calls, const fs::path& folder, const std::string& prefix) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (!name.starts_with(stem)) continue;
-    const std::optional<long> pid = temporaryOwner(std::string_view(name).substr(stem.size()));
+    if (!name.starts_with(prefix)) continue;
+    const std::optional<long> pid = temporaryOwner(name);
     if (!pid || *pid == ::getpid() || calls.processRuns(*pid)) continue;
     struct stat info {};
     if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
@@ -182,7 +191,7 @@ AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view 
     return rewritable ? rewriteInPlace(calls, targetName, bytes) : AtomicWriteResult::AccessDenied;
 
   const std::string stem = temporaryStem(target);
-  removeStaleTemporaries(calls, folder, stem);
+  removeStaleTemporaries(calls, folder, own ? "." : stem);
   std::string temp;
   const int fd = createTemporary(calls, folder, stem, temp);
   if (fd < 0) {

@@ -51,7 +51,8 @@ FileCalls& systemFileCalls();
 // for the superuser, its owner). Only where the folder itself refuses new files (read-only, or
 // EACCES, EPERM, EROFS when the temporary is made) is a writable regular file written in place;
 // any other failure (no room, no inodes, no file handles) leaves the old file as it was.
-// Temporaries of that file that a process which no longer runs left in the folder go first.
+// Temporaries that processes which no longer run left in the folder go first: any in the
+// program's own folders (OwnFile, PlayersOwnFile), those of the same file elsewhere.
 AtomicWriteResult writeFileAtomically(const std::string& path, std::string_view bytes,
                                       TargetKind kind = TargetKind::ChosenFile,
                                       FileCalls& calls = systemFileCalls());
