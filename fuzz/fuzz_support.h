@@ -41,8 +41,10 @@ public:
 
   const std::string& path() const { return path_; }
 
-  void put(std::string_view bytes) const {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+  void put(std::string_view bytes) const { putAt(path_, bytes); }
+
+  static void putAt(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     check(static_cast<bool>(out), "the scratch file can be written");

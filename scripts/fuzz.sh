@@ -17,7 +17,7 @@ fi
 # and its runtime: libclang-rt-14-dev holds libclang_rt.fuzzer and FuzzedDataProvider.h.
 bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
-targets=(maze_file options_file seed)
+targets=(maze_file options_file seed best_times maze_code kept_game)
 cmake -S . -B build-fuzz -G Ninja -DKVARNEL_WERROR=ON -DKVARNEL_FUZZ=ON -DKVARNEL_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14
 cmake --build build-fuzz -j2 --target "${targets[@]/%/_fuzzer}"

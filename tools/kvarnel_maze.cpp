@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -24,6 +25,9 @@ void onlySeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // Beyond the file size limit (ulimit -f) a write fails with EFBIG and is reported as such, the
+  // old file kept, rather than the program dying with no word.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
 
   // Only render and book paint, and painting needs a GUI application; generate and read run without

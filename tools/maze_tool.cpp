@@ -41,9 +41,9 @@ constexpr const char* usage = R"(Usage:
       this program, or in ../share/kvarnel from it when the game is installed; a player's
       own picture of that name in ~/.local/share/kvarnel comes first there. Without it
       the first file of the folders by name is taken. Pictures must be square, at least
-      32 pixels a side for a hero and a door and 16 for a wall.
+      32 pixels a side for a hero and a door and 16 for a wall, and at most 2048.
       The kind of file written follows OUT's ending: .svg, .pdf, or a picture (PNG when
-      there is none, and on standard output). A picture above 16384 pixels a side or
+      there is none, and on standard output). A field above 16384 pixels a side or
       256 MB (4 bytes a pixel) is refused.
   kvarnel-maze book --size WxH --count N [--code-prefix TEXT] [--paper a4|letter]
                     [-o BOOK.pdf]
@@ -90,8 +90,9 @@ int emit(const Maze& maze, const std::optional<std::string>& outFile, std::ostre
   return 1;
 }
 
-int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             Clock& clock) {
+} // namespace
+
+int generateMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Clock& clock) {
   std::vector<std::string> sizes;
   std::optional<std::string> seedText, seconds, outFile;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -142,6 +143,8 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   return emit(*maze, outFile, out, err);
 }
 
+namespace {
+
 int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> file, outFile;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -185,7 +188,7 @@ int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::os
       return 0;
     }
   }
-  if (args[0] == "generate") return generate(args, out, err, clock);
+  if (args[0] == "generate") return generateMaze(args, out, err, clock);
   if (args[0] == "read") return read(args, out, err);
   if (args[0] == "render") return renderMaze(args, out, err, pictures);
   if (args[0] == "book") return makeMazeBook(args, out, err);

@@ -16,4 +16,7 @@ struct PictureFolders;
 int runMazeTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 Clock& clock, const PictureFolders& pictures);
 
+// "generate", args[0] included: the one command that needs neither pictures nor files read.
+int generateMaze(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Clock& clock);
+
 } // namespace kvarnel

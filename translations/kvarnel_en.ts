@@ -190,6 +190,10 @@ Replace it?</translation>
         <source>Побед пока нет</source>
         <translation>No victories yet</translation>
     </message>
+    <message>
+        <source>В файле рекордов было то, что игра не смогла прочитать. Он сохранён рядом как «%1», а все рекорды, которые удалось прочитать, перенесены в новый файл.</source>
+        <translation>The best-times file held something the game could not read. It is kept beside it as “%1”, and every best time that could be read has been carried into a new file.</translation>
+    </message>
 </context>
 <context>
     <name>kvarnel::CodeEntryDialog</name>

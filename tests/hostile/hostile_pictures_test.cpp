@@ -159,6 +159,7 @@ TEST_F(HostilePictures, TheChooserPreviewsOnlyWhatLoadsAndAcceptsOnlyWhatFits) {
       {"1 x 400", encoded(solid(1, 400), "PNG"), {1, 400}, notSquareMessage},
       {"400 x 1", encoded(solid(400, 1), "BMP"), {400, 1}, notSquareMessage},
       {"a PNG header claiming 60000 x 60000", pngClaiming(60000, 60000), {}, nullptr},
+      {"a picture of 2049 pixels a side", encoded(solid(2049, 2049), "PNG"), {}, nullptr},
       {"a PNG header claiming 2^31 - 1 a side", pngClaiming(0x7fffffff, 0x7fffffff), {}, nullptr},
       {"a BMP header claiming 60000 x 60000", bmpClaiming(60000, 60000), {}, nullptr},
       {"a BMP header claiming a negative width", bmpClaiming(0x80000001u, 1), {}, nullptr},

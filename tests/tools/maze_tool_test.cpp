@@ -124,6 +124,26 @@ TEST_F(MazeToolExecutable, StandardOutputThatCannotBeWrittenIsAFailure) {
   EXPECT_EQ(get(path("stderr")), "kvarnel-maze: cannot write to standard output\n");
 }
 
+TEST_F(MazeToolExecutable, BothProgramsOutliveTheFileSizeLimit) {
+  // Beyond `ulimit -f` the save fails with its message, the old file kept, instead of SIGXFSZ.
+  std::ofstream(path("keep.lbr")) << "old";
+  const ToolRun tool = exec("generate 16383 2 -o " + path("keep.lbr"), "ulimit -f 100;");
+  EXPECT_EQ(tool.code, 1);
+  EXPECT_EQ(tool.err, "Файл \"" + path("keep.lbr") + "\" сохранить не возможно.\n");
+  EXPECT_EQ(get(path("keep.lbr")), "old");
+
+  // The game, installed with nothing beside it, ended by `timeout` and unable to write
+  // Options.ini, ends as a signal ends it: cleanly.
+  fs::create_directories(dir / "bin");
+  fs::create_directories(dir / "home");
+  fs::copy_file(KVARNEL_APP_DIR "/kvarnel", dir / "bin/kvarnel");
+  const std::string game = "cd " + dir.string() + " && ulimit -f 0 && HOME=" + path("home") +
+                           " QT_QPA_PLATFORM=offscreen timeout --preserve-status -s TERM 2 bin/kvarnel 2>/dev/null";
+  const int status = std::system(game.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(testing::filesIn(path("home/.config/kvarnel")), std::vector<std::string>{}) << "nothing, not even half";
+}
+
 TEST_F(MazeToolExecutable, AnotherUsersFilesAreNeitherReadNorReplaced) {
   // The superuser passes every access check, so the tool runs as an ordinary user here.
   if (::geteuid() != 0 || std::system("command -v setpriv >/dev/null") != 0)

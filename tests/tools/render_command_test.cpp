@@ -7,11 +7,14 @@
 #include <QImage>
 #include <QPainter>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace kvarnel {
 namespace {
@@ -142,6 +145,7 @@ TEST_F(Render, TakesTheFirstPictureOfEachFolderUnlessNamed) {
 TEST_F(Render, RefusalsExitWithOneLine) {
   putStandardPictures();
   put("Герои", "h31.png", solid(31, 31, red));
+  put("Герои", "h2049.png", solid(2049, 2049, red)); // a few kilobytes, 16 MB decoded
   put("Стенки", "w15.png", solid(15, 15, blue));
   put("Стенки", "tall.png", solid(16, 17, blue));
   put("Стенки", "w48.png", solid(48, 48, blue));
@@ -171,6 +175,7 @@ TEST_F(Render, RefusalsExitWithOneLine) {
            {{"render", path("none.lbr")}, 1, "Файл \"" + path("none.lbr") + "\" не найден."},
            {{"render", m, "--hero", "none.png"}, 2, "hero picture '" + path("Герои/none.png") + "': Рисунок не открыт."},
            {{"render", m, "--door", "text.png"}, 2, "door picture '" + path("Двери/text.png") + "': Рисунок не открыт."},
+           {{"render", m, "--hero", "h2049.png"}, 2, "hero picture '" + path("Герои/h2049.png") + "': Рисунок не открыт."},
            {{"render", m, "--wall", "tall.png"}, 2, "(16 x 17 pixels): Рисунок не квадратный."},
            {{"render", m, "--hero", "h31.png"}, 2, "(31 x 31 pixels): Не подходящий размер рисунка. Прочтите справку."},
            {{"render", m, "--wall", "w15.png"}, 2, "(15 x 15 pixels): Не подходящий размер рисунка."},
@@ -188,6 +193,16 @@ TEST_F(Render, RefusalsExitWithOneLine) {
     EXPECT_EQ(r.out, "") << row.args.back();
   }
   EXPECT_FALSE(fs::exists(path("out.png")));
+
+  // What stands in the player's folder under the name is what was tried, and is named.
+  fs::create_directories(dir / "own/Герои/folder.png");
+  ASSERT_EQ(::mkfifo(path("own/Герои/pipe.png").c_str(), 0644), 0);
+  for (const std::string name : {"folder.png", "pipe.png"}) {
+    std::ostringstream out, err;
+    testing::FakeClock clock;
+    EXPECT_EQ(runMazeTool({"render", m, "--hero", name}, out, err, clock, PictureFolders{dir.string(), path("own")}), 2);
+    EXPECT_EQ(err.str(), "kvarnel-maze: hero picture '" + path("own/Герои/" + name) + "': Рисунок не открыт.\n");
+  }
 
   fs::remove_all(dir / "Двери");
   const ToolRun noDoors = run({"render", m}, dir.string());

@@ -25,15 +25,18 @@ bool GamePictures::operator==(const GamePictures& other) const {
 
 std::optional<QImage> readPicture(const QString& path) {
   if (!QFileInfo(path).isFile()) return std::nullopt;
-  QImageReader::setAllocationLimit(static_cast<int>(largestPictureBytes / (1024 * 1024)));
+  // Whatever a reader that cannot tell the size beforehand decodes stays within twice the
+  // largest picture at four bytes a pixel.
+  constexpr int allocationLimitMegabytes = 2 * largestPictureSide * largestPictureSide * 4 / (1024 * 1024);
+  QImageReader::setAllocationLimit(allocationLimitMegabytes);
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
+  // A header may claim any size, so the sides are checked before decoding.
   const QSize size = reader.size();
-  // Four bytes a pixel once decoded; a header may claim any size, so check before reading.
-  if (size.isValid() && static_cast<qint64>(size.width()) * size.height() * 4 > largestPictureBytes)
-    return std::nullopt;
+  const auto fits = [](QSize s) { return s.width() <= largestPictureSide && s.height() <= largestPictureSide; };
+  if (size.isValid() && !fits(size)) return std::nullopt;
   QImage image = reader.read();
-  if (image.isNull()) return std::nullopt;
+  if (image.isNull() || !fits(image.size())) return std::nullopt;
   return image;
 }
 

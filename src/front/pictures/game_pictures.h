@@ -31,11 +31,12 @@ struct GamePictures {
   bool operator==(const GamePictures& other) const;
 };
 
-// Pictures whose decoded image would take more than this are not loaded.
-inline constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
+// The largest side of a picture that is loaded: no room needs more, and a small file can decode
+// to a picture of hundreds of megabytes.
+inline constexpr int largestPictureSide = 2048;
 
-// The picture in the file, or nothing when it is not a picture, cannot be read, or would need
-// more than largestPictureBytes.
+// The picture in the file, or nothing when it is not a picture, cannot be read, or is larger than
+// largestPictureSide on a side (by the size its header gives, before it is decoded).
 std::optional<QImage> readPicture(const QString& path);
 
 // The densest device pixel ratio among the screens: pictures are loaded for it, and scaled down

@@ -40,7 +40,13 @@ QString picturePath(const PictureFolders& folders, PictureKind kind, const std::
     const QString path = QDir(folder).filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
-  // Nothing of that name: the game's folder, where reading it fails as for any missing file.
+  // No file to read: what there is of that name (a folder, a pipe), the player's first, so that
+  // the one told it cannot be read is told where; else the game's folder, where reading fails as
+  // for any missing file.
+  for (const QString& folder : searched) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo(path).exists()) return path;
+  }
   return searched.isEmpty() ? QString() : QDir(searched.back()).filePath(name);
 }
 

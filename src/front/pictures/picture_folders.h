@@ -25,7 +25,8 @@ QStringList kindFolders(const PictureFolders& folders, PictureKind kind);
 QStringList pictureNames(const PictureFolders& folders, PictureKind kind);
 
 // Where the kind's picture fileName is read from: the player's file when there is one of that
-// name, else the game's. fileName must be a plain file name (isPlainFileName).
+// name, else the game's; with no file of that name, whatever else bears it (the player's first).
+// fileName must be a plain file name (isPlainFileName).
 QString picturePath(const PictureFolders& folders, PictureKind kind, const std::string& fileName);
 
 } // namespace kvarnel

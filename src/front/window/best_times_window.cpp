@@ -5,6 +5,7 @@
 #include "front/dialogs/dialog_buttons.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -31,9 +32,16 @@ void markRow(QTreeWidgetItem* row) {
   }
 }
 
+QString noticeText(const std::string& setAside) {
+  return BestTimesWindow::tr("В файле рекордов было то, что игра не смогла прочитать. Он сохранён рядом как «%1», "
+                             "а все рекорды, которые удалось прочитать, перенесены в новый файл.")
+      .arg(QString::fromStdString(setAside));
+}
+
 } // namespace
 
-BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent)
+BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent,
+                                 const std::string& setAside)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmRecords"));
   setWindowTitle(tr("Рекорды"));
@@ -41,7 +49,13 @@ BestTimesWindow::BestTimesWindow(const BestTimes& table, std::optional<BestTimeP
 
   auto* list = new QTreeWidget(this);
   list->setObjectName(QStringLiteral("lstRecords"));
-  list->setGeometry(12, 12, 536, 300);
+  list->setGeometry(12, 12, 536, setAside.empty() ? 300 : 244);
+  if (!setAside.empty()) {
+    auto* notice = new QLabel(noticeText(setAside), this);
+    notice->setObjectName(QStringLiteral("lblRecordsSetAside"));
+    notice->setWordWrap(true);
+    notice->setGeometry(12, 262, 536, 52);
+  }
   list->setHeaderLabels({tr("Место"), tr("Время"), tr("Пройдено комнат"), tr("Кратчайший путь"), tr("Игра"), tr("Дата")});
   list->setRootIsDecorated(false);
   list->setIndentation(0);

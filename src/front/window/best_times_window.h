@@ -6,14 +6,17 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
 
 namespace kvarnel {
 
 class BestTimesWindow : public QDialog {
   Q_OBJECT
 public:
-  // Lists the table's sizes, smallest first; `mark` is a time just entered.
-  BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent = nullptr);
+  // Lists the table's sizes, smallest first; `mark` is a time just entered. setAside names the
+  // file a flawed best-times file was just moved aside to, which the player is told of.
+  BestTimesWindow(const BestTimes& table, std::optional<BestTimePlace> mark, QWidget* parent = nullptr,
+                  const std::string& setAside = {});
 };
 
 } // namespace kvarnel

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 #include <iostream>
@@ -52,6 +53,9 @@ int runGame(int argc, char** argv, const std::function<void(MainWindow&)>& whenS
     std::cout << "kvarnel " << releaseVersion() << '\n';
     return 0;
   }
+  // A file grown beyond the size limit (ulimit -f) fails its write with EFBIG, reported as any
+  // failed write, instead of ending the game before Options.ini is written.
+  std::signal(SIGXFSZ, SIG_IGN);
   const LanguageAsked asked = languageAsked(argc, argv);
   if (!asked.valid) {
     std::cerr << "kvarnel: --lang takes ru (Russian) or en (English)\n";

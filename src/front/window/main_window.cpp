@@ -33,7 +33,7 @@ QString caption() { return MainWindow::tr("Кварнель"); }
 MainWindow::MainWindow(GameFolders folders, Options options, Services& services, ModalRunner& modals)
     : folders_(std::move(folders)), extras_(readExtraSettings(folders_)), services_(services), modals_(modals),
       session_(services.clock), choices_(folders_, std::move(options), services, modals, this),
-      records_(folders_.userData), paper_(services, modals, this, folders_.documents) {
+      records_(folders_.userData, folders_.playersOwn), paper_(services, modals, this, folders_.documents) {
   setObjectName(QStringLiteral("frmForma"));
   setWindowTitle(caption());
   setWindowIcon(gameIcon());
@@ -241,7 +241,7 @@ void MainWindow::take(const SessionEvents& events) {
   }
   if (events.victory) {
     if (const std::optional<EnteredBestTime> entered = records_.enterBestTime(*events.victory)) {
-      BestTimesWindow window(entered->table, entered->place, this);
+      BestTimesWindow window(entered->table, entered->place, this, entered->setAside);
       modals_.run(window);
     }
   }

@@ -6,8 +6,9 @@ class QWidget;
 namespace kvarnel {
 
 // From now on SIGTERM, SIGINT and SIGHUP (the session ending) close window from the event loop
-// exactly as its close box does, so the options are written before the program ends. A second
-// signal of a kind already received ends the program at once, as if the game had not caught it.
+// exactly as its close box does, so the kept game and the options are written before the program
+// ends. Further signals while it closes change nothing: a second SIGTERM to the process group
+// (as `timeout` sends) must not end it half-way through a write.
 void closeOnStopSignals(QWidget& window);
 
 } // namespace kvarnel

@@ -39,7 +39,7 @@ ExtraSettings readExtraSettings(const GameFolders& folders) {
 void writeExtraSettings(const GameFolders& folders, const ExtraSettings& settings) {
   if (folders.options.empty()) return;
   makeFolder(folders.options);
-  writeFileAtomically(folders.options + extrasFileName, composeExtraSettings(settings), TargetKind::OwnFile);
+  writeFileAtomically(folders.options + extrasFileName, composeExtraSettings(settings), ownFilesKind(folders));
 }
 
 } // namespace kvarnel

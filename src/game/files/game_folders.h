@@ -2,6 +2,7 @@
 // options, records and own pictures, the redirect pages, and where the file dialogs start.
 #pragma once
 
+#include "game/core/atomic_file.h"
 #include "game/core/player_text.h"
 
 #include <functional>
@@ -30,6 +31,12 @@ struct GameFolders {
   bool playersOwn = false; // options and records lie in the player's own folders, not the game's
   std::string documents = {}; // where exported mazes go first: the player's documents folder
 };
+
+// How the game's own files in these folders are written: in the player's own folders a link he
+// made to a file of his is written through; in a copy's program folder a link is replaced.
+inline TargetKind ownFilesKind(const GameFolders& folders) {
+  return folders.playersOwn ? TargetKind::PlayersOwnFile : TargetKind::OwnFile;
+}
 
 // Everything in the program folder, as a copy of the game that may write there has it.
 GameFolders programFolders(const std::string& programFolder);

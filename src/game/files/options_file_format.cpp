@@ -144,9 +144,9 @@ BoundedReadResult readOptionsFile(const std::string& path, Options& options) {
   return read.result;
 }
 
-void writeOptionsFile(const std::string& path, const Options& options) {
+void writeOptionsFile(const std::string& path, const Options& options, TargetKind kind) {
   // The options file is the program's own: a link planted in its place must not redirect it.
-  writeFileAtomically(path, composeOptionsFile(options), TargetKind::OwnFile);
+  writeFileAtomically(path, composeOptionsFile(options), kind);
 }
 
 Options readGameOptions(const GameFolders& folders) {
@@ -166,7 +166,7 @@ Options readGameOptions(const GameFolders& folders) {
 void writeGameOptions(const GameFolders& folders, const Options& options) {
   if (folders.options.empty()) return;
   makeFolder(folders.options);
-  writeOptionsFile(folders.options + optionsFileName, options);
+  writeOptionsFile(folders.options + optionsFileName, options, ownFilesKind(folders));
 }
 
 } // namespace kvarnel

@@ -24,7 +24,7 @@ void parseOptionsFile(std::string_view text, Options& options);
 // File-level reading and writing; every failure is silent. The write never destroys the old
 // file when it fails. The read says whether there was a file to read.
 BoundedReadResult readOptionsFile(const std::string& path, Options& options);
-void writeOptionsFile(const std::string& path, const Options& options);
+void writeOptionsFile(const std::string& path, const Options& options, TargetKind kind = TargetKind::OwnFile);
 
 // The options as the game starts: the defaults, then what Options.ini in the options folder
 // holds. A player who has none yet (or no options folder) starts from the Options.ini the game

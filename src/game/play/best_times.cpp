@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 namespace kvarnel {
 namespace {
@@ -97,39 +98,59 @@ std::string composeBestTimes(const BestTimes& table) {
   return text;
 }
 
-BestTimes parseBestTimes(std::string_view text) {
-  BestTimes table;
-  if (!text.starts_with(header) || text.size() >= readLimit) return {};
-  text.remove_prefix(header.size());
-  if (!text.empty() && text.front() != '\n') return {};
+ReadBestTimes parseBestTimes(std::string_view text) {
+  ReadBestTimes read;
+  BestTimes& table = read.table;
+  if (text.size() >= readLimit) {
+    read.flawed = true;
+    text = text.substr(0, readLimit);
+  }
+  bool first = true;
   while (!text.empty()) {
-    text.remove_prefix(1); // the line end before the line
     const std::size_t end = text.find('\n');
-    if (end == std::string_view::npos) break; // nothing after the last line end
-    const std::optional<GameResult> row = rowOf(text.substr(0, end));
-    if (!row) return {};
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    // A missing or unknown header is a flaw, yet the rows under it are the player's times.
+    if (std::exchange(first, false)) {
+      if (line == header) continue;
+      read.flawed = true;
+    }
+    const std::optional<GameResult> row = rowOf(line);
+    if (!row) {
+      read.flawed = true;
+      continue;
+    }
     SizeBestTimes* size = sizeIn(table, row->size);
     if (size == nullptr) {
-      if (table.sizes.size() == bestTimeSizes) return {};
+      if (table.sizes.size() == bestTimeSizes) {
+        read.flawed = true;
+        continue;
+      }
       size = &table.sizes.emplace_back(SizeBestTimes{row->size, {}});
     }
-    if (size->times.size() == bestTimesPerSize) return {};
     size->times.push_back(row->time);
-    text.remove_prefix(end);
   }
-  if (!text.empty()) return {}; // a last line without its line end
-  for (SizeBestTimes& s : table.sizes) std::stable_sort(s.times.begin(), s.times.end(), faster);
-  return table;
+  if (first) return read; // an empty file: a table not yet written
+  for (SizeBestTimes& s : table.sizes) {
+    std::stable_sort(s.times.begin(), s.times.end(), faster);
+    if (s.times.size() > bestTimesPerSize) {
+      s.times.resize(bestTimesPerSize);
+      read.flawed = true;
+    }
+  }
+  return read;
 }
 
-BestTimes readBestTimes(const std::string& path) {
+ReadBestTimes readBestTimes(const std::string& path) {
   const BoundedRead read = readFileBounded(path, readLimit);
-  if (read.result != BoundedReadResult::Ok) return {};
+  if (read.result == BoundedReadResult::Missing) return {};
+  if (read.result != BoundedReadResult::Ok) return {{}, true};
   return parseBestTimes(read.bytes);
 }
 
-bool writeBestTimes(const std::string& path, const BestTimes& table) {
-  return writeFileAtomically(path, composeBestTimes(table), TargetKind::OwnFile) == AtomicWriteResult::Ok;
+bool writeBestTimes(const std::string& path, const BestTimes& table, TargetKind kind) {
+  return writeFileAtomically(path, composeBestTimes(table), kind) == AtomicWriteResult::Ok;
 }
 
 std::string minutesAndSeconds(std::int64_t milliseconds) {

@@ -2,6 +2,7 @@
 // player's data folder.
 #pragma once
 
+#include "game/core/atomic_file.h"
 #include "game/core/clock.h"
 #include "game/core/maze.h"
 
@@ -56,14 +57,23 @@ struct BestTimePlace {
 // when it is not.
 std::optional<BestTimePlace> enterBestTime(BestTimes& table, const GameResult& result);
 
-// The file's text, and back. A text that is not wholly such a file gives an empty table.
-std::string composeBestTimes(const BestTimes& table);
-BestTimes parseBestTimes(std::string_view text);
+// What a best-times text gives: every row that reads, and whether the text held anything more
+// (a line that is no row, a header this game does not know, rows beyond the table's bounds).
+// A flawed file is never written over: it may hold what a newer game or the player put there.
+struct ReadBestTimes {
+  BestTimes table;
+  bool flawed = false;
+};
 
-// A missing, unreadable or corrupt file is an empty table; the write replaces the file only when
-// it is complete and reports whether it was.
-BestTimes readBestTimes(const std::string& path);
-bool writeBestTimes(const std::string& path, const BestTimes& table);
+// The file's text, and back. Lines end in "\n" or "\r\n"; the last may have no end. A size's
+// rows beyond its ten fastest, and sizes beyond the hundredth, are dropped as flaws.
+std::string composeBestTimes(const BestTimes& table);
+ReadBestTimes parseBestTimes(std::string_view text);
+
+// A missing file is an empty table; one that cannot be read, or is longer than any table, is
+// flawed. The write replaces the file only when it is complete and reports whether it was.
+ReadBestTimes readBestTimes(const std::string& path);
+bool writeBestTimes(const std::string& path, const BestTimes& table, TargetKind kind = TargetKind::OwnFile);
 
 // "m:ss", minutes not bounded, seconds cut to whole ones.
 std::string minutesAndSeconds(std::int64_t milliseconds);

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -238,10 +239,42 @@ TEST_F(GameMenuTest, ANewGameWonEntersTheBestTimesAndShowsThem) {
   winTwoByTwo();
   EXPECT_EQ(shown, (std::vector<std::string>{"frmEnd", "frmRecords"})) << "after the end window";
   EXPECT_EQ(marked, "1:05");
-  EXPECT_EQ(readBestTimes(records).sizes.at(0).times.at(0), (BestTime{65500, 2, 2, false, clock.date}));
+  EXPECT_EQ(readBestTimes(records).table.sizes.at(0).times.at(0), (BestTime{65500, 2, 2, false, clock.date}));
   window->playOpenedMaze(testing::madeMaze(2, 2), "");
   winTwoByTwo();
   EXPECT_EQ(shown.size(), 3u) << "a maze from a file: no best times";
+}
+
+TEST_F(GameMenuTest, AFlawedBestTimesFileIsSetAsideAndItsGoodRowsKept) {
+  std::vector<std::string> notices;
+  modals.script = [&](QDialog& dialog) {
+    if (auto* notice = dialog.findChild<QLabel*>(QStringLiteral("lblRecordsSetAside")))
+      notices.push_back(notice->text().toStdString());
+    dialog.findChild<QPushButton*>(QStringLiteral("OK"))->click();
+  };
+  // Four rows over three sizes, one a hand edit the game cannot read, the last without its end.
+  const std::string records = userData + bestTimesFileName;
+  const std::string flawed = "kvarnel best times 1\r\n3 3 9000 9 5 0 2024-05-01\r\n5 5 40000 30 12 1 2024-05-02\r\n"
+                             "5 5 41000 ? 12 1 2024-05-03\r\n2 2 3000 3 3 0 2024-05-04";
+  testing::writeBytes(records, flawed);
+  clock.steady = 100;
+  window->startNewMaze({2, 2, std::nullopt});
+  clock.steady = 102;
+  winTwoByTwo();
+
+  const BestTimes table = readBestTimes(records).table;
+  ASSERT_EQ(table.sizes.size(), 3u) << "every good row kept";
+  EXPECT_EQ(table.sizes[0].times.size(), 2u) << "2 x 2: the victory and the old row";
+  const std::vector<std::string> aside = testing::filesIn(userData, "records.txt.bad-");
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(testing::readBytes(userData + aside[0]), flawed) << "the flawed file set aside whole";
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_NE(notices[0].find(aside[0]), std::string::npos) << notices[0];
+
+  window->startNewMaze({2, 2, std::nullopt});
+  winTwoByTwo();
+  EXPECT_EQ(notices.size(), 1u) << "told once";
+  EXPECT_EQ(testing::filesIn(userData, "records.txt.bad-").size(), 1u);
 }
 
 TEST_F(GameMenuTest, LeavingKeepsAnUntimedGameForNextTime) {

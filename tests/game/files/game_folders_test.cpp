@@ -4,6 +4,7 @@
 #include "game/files/game_folders.h"
 
 #include "game/files/options_file_format.h"
+#include "game/play/player_records.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,30 @@ TEST(GameFolders, APlayerWithoutOptionsStartsFromThoseTheGameComesWith) {
   const Options own = readGameOptions(installed);
   EXPECT_EQ(own.roomsAcross, 7);
   EXPECT_EQ(own.heroPicture, "");
+}
+
+// A dotfile manager links the player's files into his folders: writing them keeps the links.
+TEST(GameFolders, ThePlayersLinksToHisFilesStayLinks) {
+  QTemporaryDir dir;
+  const fs::path root(dir.path().toStdString());
+  fs::create_directories(root / "dotfiles");
+  fs::create_directories(root / "config");
+  fs::create_directories(root / "data");
+  testing::writeBytes((root / "dotfiles/Options.ini").string(), "");
+  testing::writeBytes((root / "dotfiles/records.txt").string(), "");
+  fs::create_symlink(root / "dotfiles/Options.ini", root / "config/Options.ini");
+  fs::create_symlink(root / "dotfiles/records.txt", root / "data/records.txt");
+  const GameFolders installed = chooseGameFolders({(root / "bin").string(), false, false},
+                                                  {(root / "config").string(), {}, (root / "data").string(), {}});
+  ASSERT_TRUE(installed.playersOwn);
+  Options options;
+  options.roomsAcross = 12;
+  writeGameOptions(installed, options);
+  PlayerRecords(installed.userData, installed.playersOwn).enterBestTime({{4, 4}, {1000, 5, 5, false, {2026, 1, 2}}});
+  for (const char* name : {"config/Options.ini", "data/records.txt"}) EXPECT_TRUE(fs::is_symlink(root / name)) << name;
+  EXPECT_EQ(readGameOptions(installed).roomsAcross, 12);
+  EXPECT_EQ(testing::readBytes((root / "dotfiles/records.txt").string()),
+            "kvarnel best times 1\n4 4 1000 5 5 0 2026-01-02\n");
 }
 
 // The XDG base directory rules: an absolute variable wins, an unset, empty or relative one

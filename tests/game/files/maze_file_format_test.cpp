@@ -173,6 +173,7 @@ TEST_F(MazeFileTest, AFailedWriteIsCannotSaveAndKeepsTheOldFile) {
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   rlimit small = saved;
   small.rlim_cur = 100;
+  // Both programs ignore SIGXFSZ, so that the write fails with EFBIG; in the test process too.
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   const MazeFileResult result = writeMazeFile(maze, path("m.lbr"));
