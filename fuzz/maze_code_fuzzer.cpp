@@ -7,6 +7,7 @@
 #include "game/play/game_session.h"
 #include "game/view/field_geometry.h"
 #include "maze_tool.h"
+#include "book_command.h"
 #include "render_command.h"
 #include "fuzz_support.h"
 
@@ -16,10 +17,15 @@
 
 namespace kvarnel {
 
-// The tool's render paints with Qt, which the fuzz targets do not link; the code target runs
-// generate only.
+// The tool's render and book paint with Qt, which the fuzz targets do not link; the code target
+// runs generate only.
 int renderMaze(const std::vector<std::string>&, std::ostream&, std::ostream& err, const PictureFolders&) {
   err << "render is not part of the fuzz target\n";
+  return 2;
+}
+
+int makeMazeBook(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+  err << "book is not part of the fuzz target\n";
   return 2;
 }
 
