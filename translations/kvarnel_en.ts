@@ -96,12 +96,6 @@ Replace it?</translation>
         <translation>A maze is saved as a PDF, SVG or PNG file: the file name must end in .pdf, .svg or .png.</translation>
     </message>
     <message>
-        <source>Файл &quot;%1&quot; уже существует.
-Заменить его?</source>
-        <translation>The file &quot;%1&quot; already exists.
-Replace it?</translation>
-    </message>
-    <message>
         <source>Не удалось сохранить файл &quot;%1&quot;.</source>
         <translation>The file &quot;%1&quot; could not be saved.</translation>
     </message>

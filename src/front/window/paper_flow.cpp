@@ -73,18 +73,13 @@ std::optional<std::string> PaperFlow::askExportPath(const QString& caption) {
   if (!path) return std::nullopt;
   // A name without an ending becomes a PDF, as a maze file becomes .lbr.
   if (QFileInfo(QString::fromStdString(fileNameOf(*path))).suffix().isEmpty()) *path += ".pdf";
-  const QString name = QString::fromStdString(*path);
   if (!paperFormatOf(*path)) {
     services_.messages.stop(QCoreApplication::translate(
         "PaperFlow", "Лабиринт сохраняется в файл PDF, SVG или PNG: имя файла должно кончаться на .pdf, .svg или .png.")
                                 .toStdString());
     return std::nullopt;
   }
-  if (!QFileInfo::exists(name)) return path;
-  const QString question = QCoreApplication::translate("PaperFlow", "Файл \"%1\" уже существует.\nЗаменить его?").arg(name);
-  if (services_.messages.show(question.toStdString(), MessageIcon::Exclamation, MessageButtons::YesNo,
-                              MessageAnswer::No) != MessageAnswer::Yes)
-    return std::nullopt;
+  if (!mayWriteTo(*path, services_.messages)) return std::nullopt;
   return path;
 }
 

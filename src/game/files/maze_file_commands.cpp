@@ -20,11 +20,15 @@ bool fileExists(const std::string& path) {
   return !error;
 }
 
-std::string replaceQuestion(const std::string& path) {
-  return playerText(KVARNEL_TEXT("Game", "Файл \"%1\" уже существует.\r\nЗаменить его?"), {path});
-}
-
 } // namespace
+
+bool mayWriteTo(const std::string& path, MessageBoxes& messages) {
+  if (!fileExists(path)) return true;
+  const std::string question =
+      playerText(KVARNEL_TEXT("Game", "Файл \"%1\" уже существует.\r\nЗаменить его?"), {path});
+  return messages.show(question, MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No) ==
+         MessageAnswer::Yes;
+}
 
 std::string fileNameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of(separators);
@@ -64,11 +68,7 @@ bool saveMazeCommand(bool saveAs, const Maze& maze, MazeFiles& files, Services& 
 }
 
 bool saveMaze(const std::string& path, const Maze& maze, MazeFiles& files, MessageBoxes& messages) {
-  if (path != files.mazeFilePath && fileExists(path)) {
-    const MessageAnswer answer = messages.show(replaceQuestion(path), MessageIcon::Exclamation,
-                                               MessageButtons::YesNo, MessageAnswer::No);
-    if (answer != MessageAnswer::Yes) return false;
-  }
+  if (path != files.mazeFilePath && !mayWriteTo(path, messages)) return false;
   const MazeFileResult result = writeMazeFile(maze, path);
   if (result != MazeFileResult::Ok) {
     messages.stop(mazeFileMessage(result, path));

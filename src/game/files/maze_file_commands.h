@@ -27,6 +27,9 @@ std::string withMazeExtension(const std::string& path);
 // confirmed path moves dialogFolder to its folder.
 std::string askForMazePath(bool save, const std::string& proposedName, MazeFiles& files, FileDialogs& dialogs);
 
+// True when nothing is at path, or the player agreed to replace the file there.
+bool mayWriteTo(const std::string& path, MessageBoxes& messages);
+
 // "Сохранить" (saveAs false) and "Сохранить как..." (saveAs true). True when the maze was
 // written: mazeFilePath then names its file.
 bool saveMazeCommand(bool saveAs, const Maze& maze, MazeFiles& files, Services& services);
